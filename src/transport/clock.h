@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+
+namespace velkor {
+
+// Every sleep and every read time-out of the system goes through a Clock, so tests run the
+// 5 s soft reset or a 600 s spinner on virtual time.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual uint64_t NowUs() = 0;
+  virtual void SleepUs(uint64_t us) = 0;
+  void SleepMs(uint64_t ms) { SleepUs(ms * 1000); }
+};
+
+// Wall time: a monotonic clock and real sleeps.
+class SystemClock final : public Clock {
+ public:
+  uint64_t NowUs() override;
+  void SleepUs(uint64_t us) override;
+};
+
+// Time that passes only when someone sleeps; shared by the in-memory wire and the emulator.
+class VirtualClock final : public Clock {
+ public:
+  uint64_t NowUs() override { return now_us_; }
+  void SleepUs(uint64_t us) override { now_us_ += us; }
+  void AdvanceTo(uint64_t us) {
+    if (us > now_us_) now_us_ = us;
+  }
+
+ private:
+  uint64_t now_us_ = 0;
+};
+
+}  // namespace velkor

@@ -1,0 +1,105 @@
+#include "transport/discovery.h"
+
+#include <algorithm>
+
+namespace velkor {
+
+void Discovery::Discover() {
+  std::vector<DiscoveredSwitch> previous = std::move(switches_);
+  hellos_.clear();
+  switches_.clear();
+  CaptureChannel* send = link_.SendChannel();
+  CaptureChannel* listen = link_.DiscoveryChannel();
+  if (send && listen) {
+    const ManagementFrame hello = BuildHello(link_.AdapterMac());
+    send->Send(hello);
+    clock_.SleepMs(40);
+    listen->Dispatch([this](std::span<const uint8_t> frame) { CollectHello(frame); });
+  }
+  Merge();
+  // Identification belongs to the switch, not to its row: carry it over by MAC.
+  for (DiscoveredSwitch& s : switches_) {
+    auto old = std::find_if(previous.begin(), previous.end(),
+                            [&](const DiscoveredSwitch& p) { return p.mac == s.mac; });
+    if (old != previous.end()) s.identification = old->identification;
+  }
+}
+
+void Discovery::CollectHello(std::span<const uint8_t> frame) {
+  const auto layout = IsHelloReply(frame, link_.AdapterMac());
+  if (!layout) return;
+  const HelloFields h = ParseHelloReply(frame, *layout);
+  for (const HelloRecord& r : hellos_)
+    if (r.switchMac == h.switchMac && r.peerMac == h.peerMac && r.localPort == h.localPort &&
+        r.peerPort == h.peerPort)
+      return;
+  // Anyone on the segment can answer a broadcast: the table stays bounded whatever arrives.
+  if (hellos_.size() == kMaxHelloRecords) return;
+  HelloRecord r;
+  r.peerMac = h.peerMac;
+  r.peerMacText = FormatMac(h.peerMac);
+  r.switchMac = h.switchMac;
+  r.switchMacText = FormatMac(h.switchMac);
+  r.peerPort = h.peerPort;
+  r.localPort = h.localPort;
+  r.helloWord = h.helloWord;
+  r.modelWord = h.modelWord;
+  hellos_.push_back(std::move(r));
+}
+
+void Discovery::Merge() {
+  for (const HelloRecord& r : hellos_) {
+    auto s = std::find_if(switches_.begin(), switches_.end(),
+                          [&](const DiscoveredSwitch& d) { return d.mac == r.switchMac; });
+    if (s == switches_.end()) {
+      if (switches_.size() == kMaxSwitches) continue;
+      switches_.emplace_back();
+      s = switches_.end() - 1;
+      s->mac = r.switchMac;
+    }
+    s->macText = r.switchMacText;
+    s->helloWord = r.helloWord;
+    s->modelWord = r.modelWord;
+  }
+}
+
+std::optional<std::string> Discovery::SwitchMacText(size_t hello) const {
+  if (hello >= hellos_.size()) return std::nullopt;
+  return hellos_[hello].switchMacText;
+}
+
+int Discovery::LocalPort(size_t hello) const { return hello < hellos_.size() ? hellos_[hello].localPort : -1; }
+
+std::optional<std::string> Discovery::SwitchMacTextOf(size_t i) const {
+  if (i >= switches_.size()) return std::nullopt;
+  return switches_[i].macText;
+}
+
+uint8_t Discovery::ModelCode(size_t i) const { return i < switches_.size() ? switches_[i].modelWord[2] : 0; }
+
+Mac Discovery::SelectedMac() const { return selected_ < switches_.size() ? switches_[selected_].mac : kZeroMac; }
+
+int Discovery::RefindSelectedSwitch() {
+  const Mac mac = SelectedMac();
+  Discover();
+  for (size_t i = 0; i < switches_.size(); ++i) {
+    if (switches_[i].mac == mac) {
+      selected_ = i;
+      return 0;
+    }
+  }
+  return -1;
+}
+
+int Discovery::IsManagementPort(uint8_t port) {
+  if (RefindSelectedSwitch() != 0) {
+    if (onLostSwitch_) onLostSwitch_();
+    return -1;
+  }
+  const std::string connected = FormatMac(SelectedMac());
+  for (const HelloRecord& r : hellos_)
+    if (r.switchMacText == connected && r.localPort == port) return 1;
+  return 0;
+}
+
+}  // namespace velkor

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "transport/clock.h"
+#include "transport/frame.h"
+#include "transport/link.h"
+
+namespace velkor {
+
+inline constexpr size_t kMaxHelloRecords = 64;
+inline constexpr size_t kMaxSwitches = 64;
+
+// One distinct hello reply.
+struct HelloRecord {
+  Mac peerMac{};
+  std::string peerMacText;
+  Mac switchMac{};
+  std::string switchMacText;
+  uint8_t peerPort = 0;
+  uint8_t localPort = 0;
+  std::array<uint8_t, 2> helloWord{};
+  std::array<uint8_t, 4> modelWord{};
+};
+
+// What identification learns of a switch's chip; kept with the switch across rediscoveries.
+struct SwitchIdentification {
+  uint8_t chipFamily = 0;
+  uint8_t chipModel = 0;
+  uint8_t panelType = 0;
+  uint8_t reserved = 0;
+  uint8_t mcuPresent = 0;
+  uint8_t eepromPresent = 0;
+  uint8_t gigaPhy1Status = 0;
+  uint8_t gigaPhy2Status = 0;
+};
+
+// One distinct switch found by discovery.
+struct DiscoveredSwitch {
+  Mac mac{};
+  std::string macText;
+  std::array<uint8_t, 2> helloWord{};
+  std::array<uint8_t, 4> modelWord{};
+  SwitchIdentification identification;
+};
+
+// The hello and switch tables of the last discovery, and the selected switch.
+class Discovery {
+ public:
+  Discovery(Link& link, Clock& clock) : link_(link), clock_(clock) {}
+
+  void Discover();
+  size_t HelloRecordCount() const { return hellos_.size(); }
+  size_t SwitchCount() const { return switches_.size(); }
+  const HelloRecord* Hello(size_t i) const { return i < hellos_.size() ? &hellos_[i] : nullptr; }
+  DiscoveredSwitch* Switch(size_t i) { return i < switches_.size() ? &switches_[i] : nullptr; }
+  const DiscoveredSwitch* Switch(size_t i) const { return i < switches_.size() ? &switches_[i] : nullptr; }
+
+  std::optional<std::string> SwitchMacText(size_t hello) const;
+  int LocalPort(size_t hello) const;
+  std::optional<std::string> SwitchMacTextOf(size_t i) const;
+  uint8_t ModelCode(size_t i) const;
+
+  size_t Selected() const { return selected_; }
+  void Select(size_t i) { selected_ = i; }
+  // The selected switch's MAC, or all zero when the index is stale.
+  Mac SelectedMac() const;
+  DiscoveredSwitch* SelectedSwitch() { return Switch(selected_); }
+
+  int RefindSelectedSwitch();
+  // 1 when the management computer's frames reach the connected switch through port, 0 when not,
+  // -1 (after onLostSwitch) when the switch no longer answers the hello.
+  int IsManagementPort(uint8_t port);
+  void SetLostSwitchHandler(std::function<void()> handler) { onLostSwitch_ = std::move(handler); }
+
+  // Hello-reply collector for one received frame; public for the fuzzer.
+  void CollectHello(std::span<const uint8_t> frame);
+
+ private:
+  void Merge();
+
+  Link& link_;
+  Clock& clock_;
+  std::vector<HelloRecord> hellos_;
+  std::vector<DiscoveredSwitch> switches_;
+  size_t selected_ = 0;
+  std::function<void()> onLostSwitch_;
+};
+
+}  // namespace velkor

@@ -1,0 +1,166 @@
+#include "transport/memory_wire.h"
+
+#include <algorithm>
+
+namespace velkor {
+
+namespace {
+// Like a kernel capture buffer: a channel nobody reads stops growing here.
+constexpr size_t kChannelBufferFrames = 8192;
+}  // namespace
+
+class MemoryWire::Channel final : public CaptureChannel {
+ public:
+  Channel(MemoryWire& wire, Device& device, const ChannelParams& params)
+      : wire_(wire), device_(device), params_(params) {}
+  ~Channel() override { wire_.Detach(this); }
+
+  int LinkType() const override { return device_.linkType; }
+
+  int SetFilter(const FrameFilter& filter) override {
+    filter_ = filter;
+    return 0;
+  }
+
+  int Send(std::span<const uint8_t> frame) override {
+    wire_.Transmit(device_, frame);
+    return 0;
+  }
+
+  int Dispatch(const FrameSink& sink) override {
+    Clock& clock = wire_.clock_;
+    uint64_t now = clock.NowUs();
+    if (!HasArrived(now)) {
+      const uint64_t deadline = now + static_cast<uint64_t>(params_.readTimeoutMs) * 1000;
+      const uint64_t first = FirstArrival();
+      const uint64_t wake = std::min(first, deadline);
+      if (wake > now) clock.SleepUs(wake - now);
+      now = clock.NowUs();
+    }
+    int delivered = 0;
+    while (!queue_.empty() && queue_.front().atUs <= now) {
+      TimedFrame frame = std::move(queue_.front());
+      queue_.pop_front();
+      if (filter_ && !filter_->Matches(frame.bytes)) continue;
+      sink(frame.bytes);
+      ++delivered;
+    }
+    return delivered;
+  }
+
+  void DiscardPending() override {
+    const uint64_t now = wire_.clock_.NowUs();
+    while (!queue_.empty() && queue_.front().atUs <= now) queue_.pop_front();
+  }
+
+  void Receive(const TimedFrame& frame) {
+    if (queue_.size() >= kChannelBufferFrames) return;
+    auto at = std::upper_bound(queue_.begin(), queue_.end(), frame.atUs,
+                               [](uint64_t t, const TimedFrame& f) { return t < f.atUs; });
+    queue_.insert(at, frame);
+  }
+
+ private:
+  bool HasArrived(uint64_t now) const {
+    return std::any_of(queue_.begin(), queue_.end(), [&](const TimedFrame& f) {
+      return f.atUs <= now && (!filter_ || filter_->Matches(f.bytes));
+    });
+  }
+
+  uint64_t FirstArrival() const {
+    for (const TimedFrame& f : queue_)
+      if (!filter_ || filter_->Matches(f.bytes)) return f.atUs;
+    return UINT64_MAX;
+  }
+
+  MemoryWire& wire_;
+  Device& device_;
+  ChannelParams params_;
+  std::optional<FrameFilter> filter_;
+  std::deque<TimedFrame> queue_;
+};
+
+void MemoryWire::AddDevice(const CaptureDevice& device, std::optional<Mac> mac, WireEndpoint* far) {
+  Device d;
+  d.info = device;
+  d.mac = mac;
+  d.far = far;
+  devices_.push_back(std::move(d));
+}
+
+void MemoryWire::FailOpen(const std::string& device, bool fail) {
+  if (Device* d = Find(device)) d->failOpen = fail;
+}
+
+void MemoryWire::SetLinkType(const std::string& device, int linkType) {
+  if (Device* d = Find(device)) d->linkType = linkType;
+}
+
+void MemoryWire::Inject(const std::string& device, TimedFrame frame) {
+  if (Device* d = Find(device)) Deliver(*d, frame);
+}
+
+const std::vector<std::vector<uint8_t>>& MemoryWire::Sent(const std::string& device) const {
+  static const std::vector<std::vector<uint8_t>> none;
+  const Device* d = Find(device);
+  return d ? d->sent : none;
+}
+
+void MemoryWire::ClearSent(const std::string& device) {
+  if (Device* d = Find(device)) d->sent.clear();
+}
+
+bool MemoryWire::FindAllDevices(std::vector<CaptureDevice>& devices, std::string& error) {
+  if (failListing_) {
+    error = "no devices could be listed";
+    return false;
+  }
+  devices.clear();
+  for (const Device& d : devices_) devices.push_back(d.info);
+  return true;
+}
+
+std::unique_ptr<CaptureChannel> MemoryWire::Open(const std::string& device, const ChannelParams& params,
+                                                 std::string& error) {
+  Device* d = Find(device);
+  if (!d || d->failOpen) {
+    error = device + ": no such device";
+    return nullptr;
+  }
+  auto channel = std::make_unique<Channel>(*this, *d, params);
+  d->channels.push_back(channel.get());
+  return channel;
+}
+
+std::optional<Mac> MemoryWire::AdapterMac(const std::string& device) {
+  const Device* d = Find(device);
+  return d ? d->mac : std::nullopt;
+}
+
+MemoryWire::Device* MemoryWire::Find(const std::string& name) {
+  for (Device& d : devices_)
+    if (d.info.name == name) return &d;
+  return nullptr;
+}
+
+const MemoryWire::Device* MemoryWire::Find(const std::string& name) const {
+  return const_cast<MemoryWire*>(this)->Find(name);
+}
+
+void MemoryWire::Transmit(Device& device, std::span<const uint8_t> frame) {
+  device.sent.emplace_back(frame.begin(), frame.end());
+  if (!device.far) return;
+  std::vector<TimedFrame> replies;
+  device.far->OnHostFrame(frame, clock_.NowUs(), replies);
+  for (const TimedFrame& r : replies) Deliver(device, r);
+}
+
+void MemoryWire::Deliver(Device& device, const TimedFrame& frame) {
+  for (Channel* c : device.channels) c->Receive(frame);
+}
+
+void MemoryWire::Detach(Channel* channel) {
+  for (Device& d : devices_) d.channels.remove(channel);
+}
+
+}  // namespace velkor

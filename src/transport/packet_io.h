@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "transport/mac.h"
+
+namespace velkor {
+
+inline constexpr int kLinkTypeEthernet = 1;  // DLT_EN10MB
+
+// The only filters the system installs: "(len = 64 or len = 60) and ether dst D", optionally
+// "and ether src S". Kept structured so the in-memory wire applies exactly what pcap compiles.
+struct FrameFilter {
+  Mac dst{};
+  std::optional<Mac> src;
+
+  std::string ToBpf() const;
+  bool Matches(std::span<const uint8_t> frame) const;
+};
+
+struct ChannelParams {
+  int snapLength = 65536;
+  bool promiscuous = false;
+  int readTimeoutMs = 0;  // 0: never blocks on the in-memory wire; pcap's own meaning on a device
+};
+
+// One frame as delivered by a read.
+using FrameSink = std::function<void(std::span<const uint8_t> frame)>;
+
+// An open capture handle on one device.
+class CaptureChannel {
+ public:
+  virtual ~CaptureChannel() = default;
+  virtual int LinkType() const = 0;
+  // 0, or -1 when the filter does not compile, -2 when it compiles but cannot be installed.
+  virtual int SetFilter(const FrameFilter& filter) = 0;
+  // 0 sent, -1 not sent.
+  virtual int Send(std::span<const uint8_t> frame) = 0;
+  // One read: waits at most the read time-out for the first frame, then hands every buffered
+  // frame to sink. Returns the number delivered, or -1 on error.
+  virtual int Dispatch(const FrameSink& sink) = 0;
+  // Drops frames already buffered, without waiting.
+  virtual void DiscardPending() = 0;
+};
+
+// A device as the capture library lists it.
+struct CaptureDevice {
+  std::string name;
+  std::string description;
+  std::optional<uint32_t> ipv4;  // first IPv4 address, most significant byte = first number
+  bool loopback = false;
+  bool ethernet = true;  // the link layer is Ethernet (Linux: ARPHRD_ETHER)
+};
+
+// The capture library plus the operating-system query for each adapter's own MAC address.
+class PacketBackend {
+ public:
+  virtual ~PacketBackend() = default;
+  // false with error text when the library cannot list devices.
+  virtual bool FindAllDevices(std::vector<CaptureDevice>& devices, std::string& error) = 0;
+  virtual std::unique_ptr<CaptureChannel> Open(const std::string& device, const ChannelParams& params,
+                                               std::string& error) = 0;
+  // The adapter's own MAC address, or none when the system does not know it.
+  virtual std::optional<Mac> AdapterMac(const std::string& device) = 0;
+};
+
+}  // namespace velkor

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "transport/clock.h"
+#include "transport/discovery.h"
+#include "transport/link.h"
+
+namespace velkor {
+
+inline constexpr size_t kMaxBatchEntries = 1024;
+inline constexpr size_t kSendQueueBytes = 1048576;
+// Each queued frame takes its 60 bytes plus a 16-byte capture header.
+inline constexpr size_t kQueuedFrameBytes = 76;
+
+// A register value and whether a real reply carried it: a lost reply reads as 0 but must never
+// be written back as if it were data.
+struct RegisterRead {
+  uint32_t value = 0;
+  bool answered = false;
+  uint16_t Low16() const { return static_cast<uint16_t>(value); }
+};
+
+// Reads and writes the selected switch's registers, one at a time or in batches.
+class RegisterEngine {
+ public:
+  RegisterEngine(Link& link, Discovery& discovery, Clock& clock)
+      : link_(link), discovery_(discovery), clock_(clock) {}
+
+  RegisterRead ReadRegister(uint16_t reg);
+  int WriteRegister(uint16_t reg, uint32_t value);
+
+  void BeginBatch();
+  int QueueRead(uint16_t reg);
+  int QueueWrite(uint16_t reg, uint32_t value);
+  void TransmitBatch();
+  // A stale or refused index (-1) reads as a scratch 0 and writes nowhere.
+  uint32_t& BatchValue(int index);
+  uint32_t BatchBits(int index, uint32_t mask) { return BatchValue(index) & mask; }
+  bool BatchAnswered(int index) const;
+  void SetBatchBits(int index, uint32_t mask, uint32_t bits);
+  void FlushBatch();
+  size_t BatchSize() const { return batch_.size(); }
+
+  Clock& GetClock() { return clock_; }
+
+ private:
+  struct Entry {
+    uint16_t reg;
+    uint32_t value;
+    bool dirty;
+    bool answered;
+  };
+
+  bool Enqueue(const ManagementFrame& frame);
+  void HandleBatchReply(std::span<const uint8_t> frame, size_t& answered);
+
+  Link& link_;
+  Discovery& discovery_;
+  Clock& clock_;
+  std::vector<Entry> batch_;
+  std::vector<ManagementFrame> queue_;
+  bool repliesExpected_ = true;
+  uint32_t scratch_ = 0;
+};
+
+}  // namespace velkor

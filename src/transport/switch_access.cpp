@@ -1,0 +1,98 @@
+#include "transport/switch_access.h"
+
+namespace velkor {
+
+namespace {
+constexpr uint16_t kPhyBusy = 0x8000;
+constexpr uint16_t kPhyWrite = 0x4000;
+constexpr uint16_t kPhyKeptBits = 0xBC00;
+constexpr uint16_t kEepromBusy = 0x1000;
+constexpr uint16_t kEepromRead = 0x0800;
+constexpr uint16_t kEepromKeptBits = 0xF000;
+constexpr uint16_t kEepromAddressBits = 0x07FF;
+constexpr uint64_t kEepromWriteMs = 5;
+constexpr uint64_t kSoftResetMs = 5000;
+
+uint16_t PhyCommand(uint16_t last, uint8_t phy, uint8_t reg) {
+  return static_cast<uint16_t>((last & kPhyKeptBits) | (phy & 0x1F) << 5 | (reg & 0x1F));
+}
+}  // namespace
+
+std::optional<uint16_t> SwitchAccess::WaitNotBusy(uint16_t reg, uint16_t busyBit) {
+  Clock& clock = engine_.GetClock();
+  const uint64_t deadline = clock.NowUs() + kPollLimitMs * 1000;
+  for (;;) {
+    const RegisterRead r = engine_.ReadRegister(reg);
+    if (r.answered && (r.Low16() & busyBit) == 0) return r.Low16();
+    if (clock.NowUs() >= deadline) return std::nullopt;
+    clock.SleepMs(kPollIntervalMs);
+  }
+}
+
+std::optional<uint16_t> SwitchAccess::ReadPhyRegister(uint8_t phy, uint8_t reg) {
+  const auto last = WaitNotBusy(kPhyCommand, kPhyBusy);
+  if (!last) return std::nullopt;
+  engine_.WriteRegister(kPhyCommand, PhyCommand(*last, phy, reg));
+  if (!WaitNotBusy(kPhyCommand, kPhyBusy)) return std::nullopt;
+  const RegisterRead data = engine_.ReadRegister(kPhyReadData);
+  if (!data.answered) return std::nullopt;
+  return data.Low16();
+}
+
+bool SwitchAccess::WritePhyRegister(uint8_t phy, uint8_t reg, uint16_t value) {
+  const auto last = WaitNotBusy(kPhyCommand, kPhyBusy);
+  if (!last) return false;
+  engine_.WriteRegister(kPhyWriteData, value);
+  engine_.WriteRegister(kPhyCommand, PhyCommand(*last, phy, reg) | kPhyWrite);
+  return WaitNotBusy(kPhyCommand, kPhyBusy).has_value();
+}
+
+std::optional<uint8_t> SwitchAccess::ReadEepromByte(uint16_t addr) {
+  const auto last = WaitNotBusy(kEepromControl, kEepromBusy);
+  if (!last) return std::nullopt;
+  engine_.WriteRegister(kEepromControl, (*last & kEepromKeptBits) | (addr & kEepromAddressBits) | kEepromRead);
+  if (!WaitNotBusy(kEepromControl, kEepromBusy)) return std::nullopt;
+  const RegisterRead data = engine_.ReadRegister(kEepromData);
+  if (!data.answered) return std::nullopt;
+  return static_cast<uint8_t>(data.Low16() >> 8);
+}
+
+bool SwitchAccess::WriteEepromByte(uint16_t addr, uint8_t value) {
+  const auto last = WaitNotBusy(kEepromControl, kEepromBusy);
+  if (!last) return false;
+  engine_.WriteRegister(kEepromData, value);
+  engine_.WriteRegister(kEepromControl, (*last & kEepromKeptBits) | (addr & kEepromAddressBits));
+  engine_.GetClock().SleepMs(kEepromWriteMs);
+  return WaitNotBusy(kEepromControl, kEepromBusy).has_value();
+}
+
+std::optional<bool> SwitchAccess::CheckCommRegBit(uint16_t bit) {
+  const RegisterRead r = engine_.ReadRegister(kMailbox);
+  if (!r.answered) return std::nullopt;
+  return (r.value & bit) != 0;
+}
+
+MailboxResult SwitchAccess::Comm2MCU(uint16_t bit) {
+  const RegisterRead before = engine_.ReadRegister(kMailbox);
+  if (!before.answered) return MailboxResult::kFailed;
+  if (before.value & bit) return MailboxResult::kBusy;
+  engine_.WriteRegister(kMailbox, before.value | bit);
+  const RegisterRead after = engine_.ReadRegister(kMailbox);
+  return after.answered && (after.value & bit) ? MailboxResult::kAccepted : MailboxResult::kFailed;
+}
+
+int SwitchAccess::SoftResetChip() {
+  engine_.BeginBatch();
+  const int control = engine_.QueueRead(0x0000);
+  engine_.TransmitBatch();
+  if (!engine_.BatchAnswered(control)) return -1;
+  engine_.SetBatchBits(control, 0x0001, 0x0001);
+  engine_.SetBatchBits(control, 0x0002, 0);
+  engine_.FlushBatch();
+  busy_.Begin();
+  engine_.GetClock().SleepMs(kSoftResetMs);
+  busy_.End();
+  return 0;
+}
+
+}  // namespace velkor

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "transport/register_engine.h"
+
+namespace velkor {
+
+// Shows the busy cursor while a long wait blocks the user interface; the default shows nothing.
+class BusyIndicator {
+ public:
+  virtual ~BusyIndicator() = default;
+  virtual void Begin() {}
+  virtual void End() {}
+};
+
+enum class MailboxResult {
+  kAccepted,  // the bit was set and reads back set
+  kBusy,      // a previous command is still pending
+  kFailed,    // the switch did not answer, or the bit did not stick
+};
+
+// The channels built on registers: PHY management (0x0500-0x0502), the configuration EEPROM
+// (0x0217/0x0218), the microcontroller mailbox (0x0006) and the chip's soft reset (0x0000).
+// Every busy-bit poll is bounded, so a switch whose busy bit never clears fails the access
+// instead of hanging the program.
+class SwitchAccess {
+ public:
+  static constexpr uint16_t kEepromControl = 0x0217;
+  static constexpr uint16_t kEepromData = 0x0218;
+  static constexpr uint16_t kPhyCommand = 0x0500;
+  static constexpr uint16_t kPhyWriteData = 0x0501;
+  static constexpr uint16_t kPhyReadData = 0x0502;
+  static constexpr uint16_t kMailbox = 0x0006;
+  static constexpr uint64_t kPollIntervalMs = 3;
+  static constexpr uint64_t kPollLimitMs = 1000;
+
+  SwitchAccess(RegisterEngine& engine, BusyIndicator& busy) : engine_(engine), busy_(busy) {}
+
+  std::optional<uint16_t> ReadPhyRegister(uint8_t phy, uint8_t reg);
+  bool WritePhyRegister(uint8_t phy, uint8_t reg, uint16_t value);
+  // Addresses are 11 bits: 0x0812 reaches byte 0x012.
+  std::optional<uint8_t> ReadEepromByte(uint16_t addr);
+  bool WriteEepromByte(uint16_t addr, uint8_t value);
+
+  // Whether the mailbox bit is set; none when the switch did not answer.
+  std::optional<bool> CheckCommRegBit(uint16_t bit);
+  MailboxResult Comm2MCU(uint16_t bit);
+
+  // Sets bit 0 and clears bit 1 of register 0x0000, then waits 5 s under the busy cursor.
+  // -1 (and nothing written) when register 0x0000 could not be read.
+  int SoftResetChip();
+
+  RegisterEngine& Engine() { return engine_; }
+
+ private:
+  // Polls reg until (value & busyBit) == 0; the last value, or none on time-out.
+  std::optional<uint16_t> WaitNotBusy(uint16_t reg, uint16_t busyBit);
+
+  RegisterEngine& engine_;
+  BusyIndicator& busy_;
+};
+
+}  // namespace velkor

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <set>
+#include <vector>
+
+#include "transport/memory_wire.h"
+
+namespace velkor::testing {
+
+// A minimal scripted switch for transport tests: answers hellos with a fixed reply and gets from a
+// register map; sets are recorded. Faults are set per register. Frames are built by hand here so
+// the tests do not check the system's encoder against itself.
+class FakeSwitch : public WireEndpoint {
+ public:
+  explicit FakeSwitch(Mac mac) : mac_(mac) {}
+
+  std::map<uint16_t, uint32_t> registers;
+  std::set<uint16_t> silent;                  // gets of these registers are never answered
+  std::map<uint16_t, uint16_t> answerAs;      // reply carries another register address
+  uint64_t latencyUs = 100;
+  bool tagged = false;
+  bool duplicate = false;
+  bool answering = true;
+  uint8_t modelCode = 1;
+  std::vector<std::pair<uint16_t, uint32_t>> writes;
+  int gets = 0;
+  // Called for every set before it is applied; may change registers (busy bits, side effects).
+  std::function<void(uint16_t, uint32_t)> onSet;
+  std::function<uint32_t(uint16_t, uint32_t)> onGet;  // may rewrite the value a get returns
+
+  void OnHostFrame(std::span<const uint8_t> f, uint64_t nowUs, std::vector<TimedFrame>& replies) override;
+
+  static std::vector<uint8_t> Reply(const Mac& dst, const Mac& src, uint8_t opcode, bool tagged);
+
+ private:
+  Mac mac_;
+};
+
+}  // namespace velkor::testing

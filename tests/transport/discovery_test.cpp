@@ -1,0 +1,127 @@
+#include "transport/discovery.h"
+
+#include <gtest/gtest.h>
+
+#include "support/transport_rig.h"
+
+namespace velkor {
+namespace {
+
+using testing::FakeSwitch;
+using testing::kHostMac;
+
+struct HelloSpec {
+  Mac sw;
+  uint8_t localPort = 1;
+  uint8_t peerPort = 0;
+  Mac peer{};
+  uint8_t model = 1;
+  bool tagged = false;
+};
+
+std::vector<uint8_t> Hello(const HelloSpec& h) {
+  auto f = FakeSwitch::Reply(kHostMac, h.sw, 0x80, h.tagged);
+  const size_t s = h.tagged ? 4 : 0;
+  f[18 + s] = h.localPort;
+  f[19 + s] = h.peerPort;
+  std::copy(h.peer.begin(), h.peer.end(), f.begin() + 20 + s);
+  f[30 + s] = h.model;
+  return f;
+}
+
+Mac SwitchMac(uint8_t n) { return {0x00, 0xE0, 0x4C, 0x00, 0x01, n}; }
+
+class DiscoveryTest : public ::testing::Test {
+ protected:
+  // A segment that answers nothing by itself; tests inject the hello replies.
+  FakeSwitch silent{SwitchMac(0xEE)};
+  testing::TransportRig rig{silent};
+  void SetUp() override { silent.answering = false; }
+  void Arrive(const std::vector<uint8_t>& f, uint64_t atUs = 1000) { rig.wire.Inject("eth0", {atUs, f}); }
+};
+
+TEST_F(DiscoveryTest, SendsOneBroadcastHelloAndFindsNothingOnAnEmptySegment) {
+  rig.discovery.Discover();
+  ASSERT_EQ(rig.Sent().size(), 1u);
+  EXPECT_EQ(rig.Sent()[0][15], 0x00);
+  EXPECT_EQ(rig.discovery.HelloRecordCount(), 0u);
+  EXPECT_EQ(rig.discovery.SwitchCount(), 0u);
+}
+
+TEST_F(DiscoveryTest, DuplicatesCollapseAndTwoPathsGiveOneSwitchWithTheLaterWords) {
+  Arrive(Hello({SwitchMac(1), 1, 0, {}, 1}));
+  Arrive(Hello({SwitchMac(1), 1, 0, {}, 1}));
+  Arrive(Hello({SwitchMac(1), 2, 0, {}, 3}));
+  Arrive(Hello({SwitchMac(2), 5, 9, SwitchMac(1), 6, true}));
+  rig.discovery.Discover();
+  ASSERT_EQ(rig.discovery.HelloRecordCount(), 3u);
+  ASSERT_EQ(rig.discovery.SwitchCount(), 2u);
+  EXPECT_EQ(rig.discovery.ModelCode(0), 3);
+  EXPECT_EQ(rig.discovery.LocalPort(1), 2);
+  EXPECT_EQ(*rig.discovery.SwitchMacTextOf(1), "00:E0:4C:00:01:02");
+  EXPECT_EQ(rig.discovery.ModelCode(1), 6);
+  EXPECT_EQ(rig.discovery.Hello(2)->peerMacText, "00:E0:4C:00:01:01");
+  EXPECT_EQ(rig.discovery.Hello(2)->peerPort, 9);
+  EXPECT_EQ(rig.discovery.Hello(0)->peerMacText, "00:00:00:00:00:00");
+  EXPECT_EQ(rig.discovery.LocalPort(3), -1);
+  EXPECT_FALSE(rig.discovery.SwitchMacText(3));
+  EXPECT_EQ(rig.discovery.ModelCode(2), 0);
+}
+
+TEST_F(DiscoveryTest, HostileFloodNeverOverflowsTheTables) {
+  for (int i = 0; i < 65; ++i) Arrive(Hello({SwitchMac(static_cast<uint8_t>(i)), 1}));
+  for (int i = 0; i < 100; ++i) Arrive(Hello({SwitchMac(1), static_cast<uint8_t>(i + 2)}));
+  rig.discovery.Discover();
+  EXPECT_EQ(rig.discovery.HelloRecordCount(), kMaxHelloRecords);
+  EXPECT_EQ(rig.discovery.SwitchCount(), 64u);
+}
+
+TEST_F(DiscoveryTest, RepliesForOtherHostsAndLateRepliesAreNotRecorded) {
+  auto other = Hello({SwitchMac(1)});
+  other[5] ^= 0xFF;
+  Arrive(other);
+  Arrive(Hello({SwitchMac(2)}), 200000);  // after the single read
+  rig.discovery.Discover();
+  EXPECT_EQ(rig.discovery.SwitchCount(), 0u);
+}
+
+TEST_F(DiscoveryTest, IdentificationAndSelectionFollowTheSwitchAcrossRediscovery) {
+  Arrive(Hello({SwitchMac(1)}));
+  Arrive(Hello({SwitchMac(2)}));
+  rig.discovery.Discover();
+  rig.discovery.Select(1);
+  rig.discovery.Switch(1)->identification.chipFamily = 2;
+
+  const uint64_t t = rig.clock.NowUs();
+  Arrive(Hello({SwitchMac(3)}), t + 1000);
+  Arrive(Hello({SwitchMac(2)}), t + 1000);
+  EXPECT_EQ(rig.discovery.RefindSelectedSwitch(), 0);
+  EXPECT_EQ(rig.discovery.Selected(), 1u);
+  EXPECT_EQ(rig.discovery.Switch(1)->mac, SwitchMac(2));
+  EXPECT_EQ(rig.discovery.Switch(1)->identification.chipFamily, 2);
+  EXPECT_EQ(rig.discovery.Switch(0)->identification.chipFamily, 0);
+
+  Arrive(Hello({SwitchMac(3)}), rig.clock.NowUs() + 1000);
+  EXPECT_EQ(rig.discovery.RefindSelectedSwitch(), -1);
+  EXPECT_EQ(rig.discovery.Selected(), 1u);
+}
+
+TEST_F(DiscoveryTest, ManagementPortIsTheLocalPortOfTheConnectedSwitchsHellos) {
+  Arrive(Hello({SwitchMac(1), 4}));
+  rig.discovery.Discover();
+  rig.discovery.Select(0);
+  int lost = 0;
+  rig.discovery.SetLostSwitchHandler([&] { ++lost; });
+
+  Arrive(Hello({SwitchMac(1), 4}), rig.clock.NowUs() + 1000);
+  Arrive(Hello({SwitchMac(1), 6}), rig.clock.NowUs() + 1000);
+  EXPECT_EQ(rig.discovery.IsManagementPort(6), 1);
+  Arrive(Hello({SwitchMac(1), 4}), rig.clock.NowUs() + 1000);
+  EXPECT_EQ(rig.discovery.IsManagementPort(5), 0);
+  EXPECT_EQ(lost, 0);
+  EXPECT_EQ(rig.discovery.IsManagementPort(4), -1);
+  EXPECT_EQ(lost, 1);
+}
+
+}  // namespace
+}  // namespace velkor

@@ -1,0 +1,122 @@
+#include "transport/switch_access.h"
+
+#include <gtest/gtest.h>
+
+#include "support/transport_rig.h"
+
+namespace velkor {
+namespace {
+
+using testing::FakeSwitch;
+using testing::kSwitchMac;
+
+// EEPROM and PHY behind their control registers, with busy bits that hold for a few polls.
+struct IndirectSwitch : FakeSwitch {
+  std::array<uint8_t, 2048> eeprom{};
+  std::map<std::pair<int, int>, uint16_t> phys;
+  int busyPolls = 2;
+  int busyLeft = 0;
+  bool busyForever = false;
+  int stuckByte = -1;
+
+  IndirectSwitch() : FakeSwitch(kSwitchMac) {
+    onSet = [this](uint16_t reg, uint32_t v) { Command(reg, v); };
+    onGet = [this](uint16_t reg, uint32_t v) { return Poll(reg, v); };
+  }
+  void Command(uint16_t reg, uint32_t v) {
+    if (reg == 0x0217) {
+      const int addr = v & 0x7FF;
+      if (v & 0x0800)
+        registers[0x0218] = eeprom[addr] << 8;
+      else if (addr != stuckByte)
+        eeprom[addr] = registers[0x0218] & 0xFF;
+      busyLeft = busyPolls;
+    } else if (reg == 0x0500) {
+      const int phy = (v >> 5) & 0x1F, r = v & 0x1F;
+      if (v & 0x4000)
+        phys[{phy, r}] = registers[0x0501];
+      else
+        registers[0x0502] = phys.count({phy, r}) ? phys[{phy, r}] : 0xFFFF;
+      busyLeft = busyPolls;
+    }
+  }
+  uint32_t Poll(uint16_t reg, uint32_t v) {
+    const uint32_t busyBit = reg == 0x0217 ? 0x1000 : reg == 0x0500 ? 0x8000 : 0;
+    if (!busyBit) return v;
+    if (busyForever) return v | busyBit;
+    if (busyLeft > 0) return --busyLeft, v | busyBit;
+    return v & ~busyBit;
+  }
+};
+
+class SwitchAccessTest : public ::testing::Test {
+ protected:
+  IndirectSwitch sw;
+  testing::TransportRig rig{sw};
+  void SetUp() override { rig.Connect(); }
+};
+
+TEST_F(SwitchAccessTest, EepromBytesRoundTripThroughTheBusyBitWithElevenBitAddresses) {
+  sw.eeprom[0x012] = 0xAB;
+  sw.registers[0x0217] = 0xF000;  // bits 15-12 of the control word are carried over
+  EXPECT_EQ(rig.access.ReadEepromByte(0x0812), 0xAB);
+  EXPECT_EQ(sw.writes.back().second, 0xE000u | 0x0800u | 0x012u);  // busy bit 12 cleared when polled
+  EXPECT_TRUE(rig.access.WriteEepromByte(0x1A2, 'v'));
+  EXPECT_EQ(sw.eeprom[0x1A2], 'v');
+  const auto& ctl = sw.writes.back();
+  EXPECT_EQ(ctl.first, 0x0217);
+  EXPECT_EQ(ctl.second & 0x0800u, 0u);
+}
+
+TEST_F(SwitchAccessTest, BusyBitThatNeverClearsFailsWithinAboutASecond) {
+  sw.busyForever = true;
+  const uint64_t start = rig.clock.NowUs();
+  EXPECT_FALSE(rig.access.ReadEepromByte(0));
+  EXPECT_FALSE(rig.access.WriteEepromByte(0, 1));
+  EXPECT_FALSE(rig.access.ReadPhyRegister(1, 0));
+  EXPECT_LT(rig.clock.NowUs() - start, 3'100'000u);
+}
+
+TEST_F(SwitchAccessTest, LostSwitchFailsEepromReadInsteadOfReadingZero) {
+  sw.answering = false;
+  EXPECT_FALSE(rig.access.ReadEepromByte(5));
+}
+
+TEST_F(SwitchAccessTest, PhyCommandCarriesAddressRegisterAndKeptBits) {
+  sw.phys[{22, 0}] = 0x1234;
+  sw.registers[0x0500] = 0x3C00 | 0x1F;  // bits 13-10 kept, old address bits dropped
+  EXPECT_EQ(rig.access.ReadPhyRegister(22, 0), 0x1234);
+  EXPECT_EQ(sw.writes.back(), std::make_pair(uint16_t{0x0500}, uint32_t{0x3C00 | 22 << 5}));
+  EXPECT_EQ(rig.access.ReadPhyRegister(3, 0), 0xFFFF);  // absent PHY
+  EXPECT_TRUE(rig.access.WritePhyRegister(2, 4, 0x05E1));
+  EXPECT_EQ(sw.phys[std::make_pair(2, 4)], 0x05E1);
+  EXPECT_EQ(sw.writes.back().second & 0x4000u, 0x4000u);
+}
+
+TEST_F(SwitchAccessTest, MailboxRefusesWhileBusyAndReportsALostSwitch) {
+  sw.registers[0x0006] = 0x0001;
+  EXPECT_EQ(rig.access.Comm2MCU(0x0004), MailboxResult::kAccepted);
+  EXPECT_EQ(sw.registers[0x0006], 0x0005u);
+  EXPECT_EQ(rig.access.CheckCommRegBit(0x0004), true);
+  EXPECT_EQ(rig.access.Comm2MCU(0x0004), MailboxResult::kBusy);
+  sw.answering = false;
+  EXPECT_EQ(rig.access.Comm2MCU(0x0008), MailboxResult::kFailed);
+  EXPECT_FALSE(rig.access.CheckCommRegBit(0x0004));
+}
+
+TEST_F(SwitchAccessTest, SoftResetSetsBitZeroClearsBitOneAndWaitsFiveSeconds) {
+  sw.registers[0x0000] = 0x00F2;
+  const uint64_t start = rig.clock.NowUs();
+  EXPECT_EQ(rig.access.SoftResetChip(), 0);
+  EXPECT_EQ(sw.registers[0x0000], 0x00F1u);
+  EXPECT_GE(rig.clock.NowUs() - start, 5'000'000u);
+}
+
+TEST_F(SwitchAccessTest, SoftResetWritesNothingWhenControlCannotBeRead) {
+  sw.silent.insert(0x0000);
+  EXPECT_EQ(rig.access.SoftResetChip(), -1);
+  EXPECT_TRUE(sw.writes.empty());
+}
+
+}  // namespace
+}  // namespace velkor
