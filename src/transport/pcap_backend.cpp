@@ -1,0 +1,140 @@
+#include "transport/pcap_backend.h"
+
+#include <netinet/in.h>
+#include <netpacket/packet.h>
+#include <pcap/pcap.h>
+
+#include <algorithm>
+
+#include "transport/linux_netdev.h"
+
+namespace velkor {
+
+namespace {
+
+class PcapChannel final : public CaptureChannel {
+ public:
+  explicit PcapChannel(pcap_t* handle) : handle_(handle) {}
+  ~PcapChannel() override { pcap_close(handle_); }
+  PcapChannel(const PcapChannel&) = delete;
+  PcapChannel& operator=(const PcapChannel&) = delete;
+
+  int LinkType() const override { return pcap_datalink(handle_); }
+
+  int SetFilter(const FrameFilter& filter) override {
+    bpf_program program{};
+    if (pcap_compile(handle_, &program, filter.ToBpf().c_str(), 1, 0) != 0) return -1;
+    const int installed = pcap_setfilter(handle_, &program);
+    pcap_freecode(&program);
+    return installed == 0 ? 0 : -2;
+  }
+
+  int Send(std::span<const uint8_t> frame) override {
+    return pcap_sendpacket(handle_, frame.data(), static_cast<int>(frame.size())) == 0 ? 0 : -1;
+  }
+
+  int Dispatch(const FrameSink& sink) override {
+    return pcap_dispatch(handle_, -1, &PcapChannel::Deliver, reinterpret_cast<u_char*>(const_cast<FrameSink*>(&sink)));
+  }
+
+  void DiscardPending() override {
+    char error[PCAP_ERRBUF_SIZE];
+    if (pcap_setnonblock(handle_, 1, error) != 0) return;
+    const FrameSink drop = [](std::span<const uint8_t>) {};
+    while (Dispatch(drop) > 0) {
+    }
+    pcap_setnonblock(handle_, 0, error);
+  }
+
+ private:
+  static void Deliver(u_char* user, const pcap_pkthdr* header, const u_char* bytes) {
+    const auto& sink = *reinterpret_cast<const FrameSink*>(user);
+    sink(std::span<const uint8_t>(bytes, header->caplen));
+  }
+
+  pcap_t* handle_;
+};
+
+std::optional<uint32_t> FirstIpv4(const pcap_if_t* d) {
+  for (const pcap_addr_t* a = d->addresses; a; a = a->next) {
+    if (!a->addr) break;  // the walk ends at the first entry without an address
+    if (a->addr->sa_family != AF_INET) continue;
+    return ntohl(reinterpret_cast<const sockaddr_in*>(a->addr)->sin_addr.s_addr);
+  }
+  return std::nullopt;
+}
+
+std::optional<Mac> PacketAddress(const pcap_if_t* d) {
+  for (const pcap_addr_t* a = d->addresses; a; a = a->next) {
+    if (!a->addr || a->addr->sa_family != AF_PACKET) continue;
+    const auto* ll = reinterpret_cast<const sockaddr_ll*>(a->addr);
+    if (ll->sll_halen != 6) continue;
+    Mac mac;
+    std::copy_n(ll->sll_addr, 6, mac.begin());
+    return mac;
+  }
+  return std::nullopt;
+}
+
+std::string ActivationError(pcap_t* handle, int status, const std::string& device) {
+  if (status == PCAP_ERROR_PERM_DENIED)
+    return device +
+           ": no permission to capture; raw capture needs root or the capabilities cap_net_raw,cap_net_admin";
+  if (status == PCAP_ERROR_NO_SUCH_DEVICE) return device + ": no such device";
+  return device + ": " + pcap_geterr(handle);
+}
+
+}  // namespace
+
+bool PcapBackend::FindAllDevices(std::vector<CaptureDevice>& devices, std::string& error) {
+  char text[PCAP_ERRBUF_SIZE] = "";
+  pcap_if_t* all = nullptr;
+  if (pcap_findalldevs(&all, text) != 0) {
+    error = text;
+    return false;
+  }
+  devices.clear();
+  listedMacs_.clear();
+  for (const pcap_if_t* d = all; d; d = d->next) {
+    if (auto mac = PacketAddress(d)) listedMacs_[d->name] = *mac;
+    CaptureDevice c;
+    c.name = d->name;
+    c.description = d->description ? d->description : "";
+    c.ipv4 = FirstIpv4(d);
+    c.loopback = (d->flags & PCAP_IF_LOOPBACK) != 0;
+    c.ethernet = IsEthernetDevice(sysfsNet_, c.name);
+    devices.push_back(std::move(c));
+  }
+  pcap_freealldevs(all);
+  return true;
+}
+
+std::unique_ptr<CaptureChannel> PcapBackend::Open(const std::string& device, const ChannelParams& params,
+                                                  std::string& error) {
+  char text[PCAP_ERRBUF_SIZE] = "";
+  pcap_t* handle = pcap_create(device.c_str(), text);
+  if (!handle) {
+    error = text;
+    return nullptr;
+  }
+  pcap_set_snaplen(handle, params.snapLength);
+  pcap_set_promisc(handle, params.promiscuous ? 1 : 0);
+  pcap_set_timeout(handle, params.readTimeoutMs);
+  // Replies are handed over the moment they arrive; the time-out stays an upper bound.
+  pcap_set_immediate_mode(handle, 1);
+  const int status = pcap_activate(handle);
+  if (status < 0) {
+    error = ActivationError(handle, status, device);
+    pcap_close(handle);
+    return nullptr;
+  }
+  return std::make_unique<PcapChannel>(handle);
+}
+
+std::optional<Mac> PcapBackend::AdapterMac(const std::string& device) {
+  const auto listed = listedMacs_.find(device);
+  if (listed != listedMacs_.end()) return listed->second;
+  return SysfsMac(sysfsNet_, device);
+}
+
+}  // namespace velkor

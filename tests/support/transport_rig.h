@@ -3,12 +3,8 @@
 #include <sstream>
 
 #include "support/fake_switch.h"
-#include "transport/discovery.h"
-#include "transport/eeprom_blocks.h"
-#include "transport/link.h"
 #include "transport/memory_wire.h"
-#include "transport/register_engine.h"
-#include "transport/switch_access.h"
+#include "transport/transport_session.h"
 
 namespace velkor::testing {
 
@@ -33,13 +29,14 @@ struct TransportRig {
   VirtualClock clock;
   MemoryWire wire{clock};
   std::ostringstream errors;
-  Link link{wire, errors};
-  Discovery discovery{link, clock};
-  RegisterEngine engine{link, discovery, clock};
   BusyIndicator busy;
-  SwitchAccess access{engine, busy};
-  DescriptionCache cache;
-  EepromBlocks blocks{access, cache};
+  TransportSession session{wire, clock, errors, busy};
+  Link& link = session.link;
+  Discovery& discovery = session.discovery;
+  RegisterEngine& engine = session.engine;
+  SwitchAccess& access = session.access;
+  DescriptionCache& cache = session.cache;
+  EepromBlocks& blocks = session.blocks;
 };
 
 }  // namespace velkor::testing

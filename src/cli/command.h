@@ -1,0 +1,38 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/arguments.h"
+#include "cli/output.h"
+#include "cli/session.h"
+
+namespace velkor::cli {
+
+// What one command gets to run with.
+struct CommandContext {
+  const Arguments& args;
+  CtlSession& session;
+  Output& out;
+  std::ostream& err;
+};
+
+struct Command {
+  const char* name;
+  const char* synopsis;
+  size_t minOperands;
+  size_t maxOperands;
+  int (*run)(CommandContext&);
+};
+
+// The command groups, each in its own file.
+const std::vector<Command>& SegmentCommands();
+const std::vector<Command>& AccessCommands();
+
+// Reports a read that got no reply; never prints a lost value as 0.
+int SwitchLost(CommandContext& c, const std::string& what);
+// Operand i as a number not above max, or a usage error on the error stream.
+bool NumberOperand(CommandContext& c, size_t i, uint32_t max, uint32_t& value);
+
+}  // namespace velkor::cli

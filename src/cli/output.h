@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace velkor::cli {
+
+// A flat record: printed as "key: value" lines, or as one JSON object.
+using Field = std::pair<std::string, std::variant<std::string, int64_t, bool>>;
+using Record = std::vector<Field>;
+
+// Prints records either as plain text (a blank line between records) or as a JSON array (or a
+// single object when asked for one).
+class Output {
+ public:
+  Output(std::ostream& out, bool json) : out_(out), json_(json) {}
+  void Object(const Record& record);
+  void Array(const std::vector<Record>& records);
+
+ private:
+  void Json(const Record& record);
+  std::ostream& out_;
+  bool json_;
+};
+
+std::string Hex(uint32_t value, int digits);
+
+}  // namespace velkor::cli

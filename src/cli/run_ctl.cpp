@@ -1,0 +1,69 @@
+#include "cli/run_ctl.h"
+
+#include "cli/command.h"
+#include "cli/exit_codes.h"
+
+namespace velkor::cli {
+
+int SwitchLost(CommandContext& c, const std::string& what) {
+  c.err << "velkorctl: the switch did not answer (" << what << ")\n";
+  return kExitSwitchLost;
+}
+
+bool NumberOperand(CommandContext& c, size_t i, uint32_t max, uint32_t& value) {
+  const auto n = ParseNumber(c.args.operands.at(i), max);
+  if (!n) {
+    c.err << "velkorctl: " << c.args.command << ": not a number from 0 to " << Hex(max, 1) << ": "
+          << c.args.operands[i] << "\n";
+    return false;
+  }
+  value = *n;
+  return true;
+}
+
+namespace {
+
+std::vector<Command> AllCommands() {
+  std::vector<Command> all = SegmentCommands();
+  const auto& access = AccessCommands();
+  all.insert(all.end(), access.begin(), access.end());
+  return all;
+}
+
+void Usage(std::ostream& s) {
+  s << "usage: velkorctl COMMAND [OPERANDS] [--iface NAME] [--switch MAC] [--json]\ncommands:\n";
+  for (const Command& c : AllCommands()) s << "  " << c.synopsis << "\n";
+}
+
+}  // namespace
+
+int RunCtl(const std::vector<std::string>& args, PacketBackend& backend, Clock& clock, std::ostream& out,
+           std::ostream& err) {
+  std::string error;
+  const auto parsed = ParseArguments(args, error);
+  if (!parsed) {
+    err << "velkorctl: " << error << "\n";
+    Usage(err);
+    return kExitUsage;
+  }
+  if (parsed->help) {
+    Usage(out);
+    return kExitOk;
+  }
+  for (const Command& command : AllCommands()) {
+    if (parsed->command != command.name) continue;
+    if (parsed->operands.size() < command.minOperands || parsed->operands.size() > command.maxOperands) {
+      err << "usage: velkorctl " << command.synopsis << "\n";
+      return kExitUsage;
+    }
+    CtlSession session(backend, clock, err);
+    Output output(out, parsed->json);
+    CommandContext context{*parsed, session, output, err};
+    return command.run(context);
+  }
+  err << "velkorctl: unknown command '" << parsed->command << "'\n";
+  Usage(err);
+  return kExitUsage;
+}
+
+}  // namespace velkor::cli

@@ -1,0 +1,51 @@
+#include "cli/command.h"
+#include "cli/exit_codes.h"
+
+namespace velkor::cli {
+
+namespace {
+
+int Adapters(CommandContext& c) {
+  if (const int e = c.session.Enumerate()) return e;
+  const Link& link = c.session.Transport().link;
+  std::vector<Record> rows;
+  for (unsigned i = 0; i < link.AdapterCount(); ++i) {
+    const AdapterInfo& a = *link.Adapter(i);
+    rows.push_back({{"name", a.name}, {"description", a.description}, {"mac", a.macText}, {"ip", a.ipText}});
+  }
+  c.out.Array(rows);
+  return kExitOk;
+}
+
+int Discover(CommandContext& c) {
+  if (const int e = c.session.OpenAdapter(c.args.iface)) return e;
+  Discovery& discovery = c.session.Transport().discovery;
+  discovery.Discover();
+  std::vector<Record> rows;
+  for (size_t i = 0; i < discovery.HelloRecordCount(); ++i) {
+    const HelloRecord& h = *discovery.Hello(i);
+    rows.push_back({{"mac", h.switchMacText},
+                    {"model", int64_t{h.modelWord[2]}},
+                    {"port", int64_t{h.localPort}},
+                    {"upstream", h.peerMacText},
+                    {"upstream_port", int64_t{h.peerPort}}});
+  }
+  c.out.Array(rows);
+  if (rows.empty()) {
+    c.err << "velkorctl: no switch answered\n";
+    return kExitNoSwitch;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+const std::vector<Command>& SegmentCommands() {
+  static const std::vector<Command> commands{
+      {"adapters", "adapters", 0, 0, Adapters},
+      {"discover", "discover [--iface NAME]", 0, 0, Discover},
+  };
+  return commands;
+}
+
+}  // namespace velkor::cli

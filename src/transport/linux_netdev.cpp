@@ -1,0 +1,34 @@
+#include "transport/linux_netdev.h"
+
+#include <fstream>
+
+namespace velkor {
+
+namespace {
+std::optional<std::string> ReadLine(const std::string& path) {
+  std::ifstream in(path);
+  std::string line;
+  if (!in || !std::getline(in, line)) return std::nullopt;
+  return line;
+}
+
+// A device name never leaves its own sysfs directory.
+bool SafeName(const std::string& device) {
+  return !device.empty() && device.find('/') == std::string::npos && device != "." && device != "..";
+}
+}  // namespace
+
+bool IsEthernetDevice(const std::string& sysfsNet, const std::string& device) {
+  if (!SafeName(device)) return false;
+  const auto type = ReadLine(sysfsNet + "/" + device + "/type");
+  return type && *type == "1";
+}
+
+std::optional<Mac> SysfsMac(const std::string& sysfsNet, const std::string& device) {
+  if (!SafeName(device)) return std::nullopt;
+  const auto text = ReadLine(sysfsNet + "/" + device + "/address");
+  if (!text) return std::nullopt;
+  return ParseMac(*text);
+}
+
+}  // namespace velkor

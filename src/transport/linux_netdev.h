@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "transport/mac.h"
+
+namespace velkor {
+
+// What Linux says of a network device under a sysfs root ("/sys/class/net" on a real system).
+// ARPHRD_ETHER (1): the device carries Ethernet frames.
+bool IsEthernetDevice(const std::string& sysfsNet, const std::string& device);
+std::optional<Mac> SysfsMac(const std::string& sysfsNet, const std::string& device);
+
+}  // namespace velkor

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "transport/packet_io.h"
+
+namespace velkor {
+
+// The capture library on real Linux adapters. Each adapter's own MAC comes from the AF_PACKET
+// address the library lists, or from sysfs.
+class PcapBackend final : public PacketBackend {
+ public:
+  explicit PcapBackend(std::string sysfsNet = "/sys/class/net") : sysfsNet_(std::move(sysfsNet)) {}
+
+  bool FindAllDevices(std::vector<CaptureDevice>& devices, std::string& error) override;
+  std::unique_ptr<CaptureChannel> Open(const std::string& device, const ChannelParams& params,
+                                       std::string& error) override;
+  std::optional<Mac> AdapterMac(const std::string& device) override;
+
+ private:
+  std::string sysfsNet_;
+  std::map<std::string, Mac> listedMacs_;  // AF_PACKET addresses of the last listing
+};
+
+}  // namespace velkor
