@@ -22,6 +22,14 @@ std::vector<uint8_t> FakeSwitch::Reply(const Mac& dst, const Mac& src, uint8_t o
   return f;
 }
 
+void FakeSwitch::EepromCommand(uint32_t control) {
+  const uint16_t addr = control & 0x7FF;
+  if (control & 0x0800)
+    registers[0x0218] = eeprom[addr] << 8;
+  else if (addr != stuckByte)
+    eeprom[addr] = registers[0x0218] & 0xFF;
+}
+
 void FakeSwitch::OnHostFrame(std::span<const uint8_t> f, uint64_t nowUs, std::vector<TimedFrame>& replies) {
   if (!answering || f.size() < 24 || f[12] != 0x88 || f[13] != 0x99) return;
   const bool broadcast = std::all_of(f.begin(), f.begin() + 6, [](uint8_t b) { return b == 0xFF; });
@@ -46,6 +54,7 @@ void FakeSwitch::OnHostFrame(std::span<const uint8_t> f, uint64_t nowUs, std::ve
     writes.emplace_back(reg, data);
     if (onSet) onSet(reg, data);
     registers[reg] = data;
+    if (reg == 0x0217) EepromCommand(data);
     return;
   }
   if (f[15] != 0x01) return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -27,6 +28,9 @@ class FakeSwitch : public WireEndpoint {
   uint8_t modelCode = 1;
   std::vector<std::pair<uint16_t, uint32_t>> writes;
   int gets = 0;
+  // An EEPROM behind 0x0217/0x0218 that answers without busy polls; the stuck byte ignores writes.
+  std::array<uint8_t, 2048> eeprom{};
+  int stuckByte = -1;
   // Called for every set before it is applied; may change registers (busy bits, side effects).
   std::function<void(uint16_t, uint32_t)> onSet;
   std::function<uint32_t(uint16_t, uint32_t)> onGet;  // may rewrite the value a get returns
@@ -36,6 +40,7 @@ class FakeSwitch : public WireEndpoint {
   static std::vector<uint8_t> Reply(const Mac& dst, const Mac& src, uint8_t opcode, bool tagged);
 
  private:
+  void EepromCommand(uint32_t control);
   Mac mac_;
 };
 

@@ -10,22 +10,6 @@ namespace {
 using testing::FakeSwitch;
 using testing::kSwitchMac;
 
-// A switch whose EEPROM answers at once (no busy polls) and can hold one byte stuck.
-struct EepromSwitch : FakeSwitch {
-  std::array<uint8_t, 2048> eeprom{};
-  int stuck = -1;
-  EepromSwitch() : FakeSwitch(kSwitchMac) {
-    onSet = [this](uint16_t reg, uint32_t v) {
-      if (reg != 0x0217) return;
-      const int addr = v & 0x7FF;
-      if (v & 0x0800)
-        registers[0x0218] = eeprom[addr] << 8;
-      else if (addr != stuck)
-        eeprom[addr] = registers[0x0218] & 0xFF;
-    };
-  }
-};
-
 struct CountingProgress : Progress {
   int steps = 0;
   void StepIt() override { ++steps; }
@@ -33,7 +17,7 @@ struct CountingProgress : Progress {
 
 class EepromBlocksTest : public ::testing::Test {
  protected:
-  EepromSwitch sw;
+  FakeSwitch sw{kSwitchMac};
   testing::TransportRig rig{sw};
   CountingProgress progress;
   void SetUp() override { rig.Connect(); }
@@ -53,14 +37,14 @@ TEST_F(EepromBlocksTest, ConfigBlockWritesVerifiesAndStepsForSaveProgress) {
 }
 
 TEST_F(EepromBlocksTest, StuckByteFailsTheVerification) {
-  sw.stuck = 0x100;
+  sw.stuckByte = 0x100;
   ConfigImage image;
   image.fill(0x5A);
   EXPECT_EQ(rig.blocks.WriteConfigBlock(image, nullptr), -1);
   std::array<uint8_t, 6> pw{'v', 'e', 'm', 'i', 'x', 0};
-  sw.stuck = 0x1A4;
+  sw.stuckByte = 0x1A4;
   EXPECT_EQ(rig.blocks.WritePasswordBytes(pw), -1);
-  sw.stuck = -1;
+  sw.stuckByte = -1;
   EXPECT_EQ(rig.blocks.WritePasswordBytes(pw), 0);
   std::array<uint8_t, 6> read{};
   EXPECT_EQ(rig.blocks.ReadPasswordBytes(read), 0);
@@ -108,7 +92,7 @@ TEST_F(EepromBlocksTest, DescriptionsGoThroughTheCacheAndAreVerified) {
   EXPECT_EQ(rig.blocks.WritePortDescription(23, port), 0);
   EXPECT_EQ(sw.eeprom[0x22A + 8 * 23 + 7], '1');
   EXPECT_EQ(rig.blocks.WritePortDescription(24, port), -1);
-  sw.stuck = 0x22A;
+  sw.stuckByte = 0x22A;
   EXPECT_EQ(rig.blocks.WritePortDescription(0, port), -1);
   EXPECT_EQ(rig.cache.ports[0][0], 0);  // the cache shows what the EEPROM holds
 

@@ -10,14 +10,12 @@ namespace {
 using testing::FakeSwitch;
 using testing::kSwitchMac;
 
-// EEPROM and PHY behind their control registers, with busy bits that hold for a few polls.
+// The fake's EEPROM and a PHY bank, with busy bits that hold for a few polls.
 struct IndirectSwitch : FakeSwitch {
-  std::array<uint8_t, 2048> eeprom{};
   std::map<std::pair<int, int>, uint16_t> phys;
   int busyPolls = 2;
   int busyLeft = 0;
   bool busyForever = false;
-  int stuckByte = -1;
 
   IndirectSwitch() : FakeSwitch(kSwitchMac) {
     onSet = [this](uint16_t reg, uint32_t v) { Command(reg, v); };
@@ -25,11 +23,6 @@ struct IndirectSwitch : FakeSwitch {
   }
   void Command(uint16_t reg, uint32_t v) {
     if (reg == 0x0217) {
-      const int addr = v & 0x7FF;
-      if (v & 0x0800)
-        registers[0x0218] = eeprom[addr] << 8;
-      else if (addr != stuckByte)
-        eeprom[addr] = registers[0x0218] & 0xFF;
       busyLeft = busyPolls;
     } else if (reg == 0x0500) {
       const int phy = (v >> 5) & 0x1F, r = v & 0x1F;

@@ -1,0 +1,71 @@
+#include "device/gbk_text.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace velkor {
+
+namespace {
+
+// One conversion descriptor per call: conversions are rare and short.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+  ~Converter() {
+    if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
+  }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  enum class Stop { kDone, kInvalid, kIncomplete };
+
+  // Converts as much of in as possible, appending to out; reports why it stopped.
+  Stop Convert(const char*& in, size_t& inLeft, std::string& out) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) return Stop::kInvalid;
+    char buffer[256];
+    while (inLeft > 0) {
+      char* dst = buffer;
+      size_t dstLeft = sizeof buffer;
+      const size_t r = iconv(cd_, const_cast<char**>(&in), &inLeft, &dst, &dstLeft);
+      out.append(buffer, dst - buffer);
+      if (r != static_cast<size_t>(-1)) continue;
+      if (errno == E2BIG) continue;
+      return errno == EINVAL ? Stop::kIncomplete : Stop::kInvalid;
+    }
+    return Stop::kDone;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+}  // namespace
+
+std::string GbkToUtf8(std::span<const uint8_t> bytes) {
+  const auto end = std::find(bytes.begin(), bytes.end(), uint8_t{0});
+  const char* in = reinterpret_cast<const char*>(bytes.data());
+  size_t left = static_cast<size_t>(end - bytes.begin());
+  std::string out;
+  Converter gbk("UTF-8", "GBK");
+  for (;;) {
+    const Converter::Stop stop = gbk.Convert(in, left, out);
+    if (stop != Converter::Stop::kInvalid) break;
+    out += '?';
+    ++in;
+    --left;
+  }
+  return out;
+}
+
+std::optional<std::vector<uint8_t>> Utf8ToGbk(std::string_view text) {
+  const char* in = text.data();
+  size_t left = text.size();
+  std::string out;
+  Converter gbk("GBK", "UTF-8");
+  if (gbk.Convert(in, left, out) != Converter::Stop::kDone) return std::nullopt;
+  return std::vector<uint8_t>(out.begin(), out.end());
+}
+
+}  // namespace velkor
