@@ -1,0 +1,172 @@
+#include "app/shell.h"
+
+#include "device/gbk_text.h"
+#include "device/message_table.h"
+#include "device/model.h"
+
+namespace velkor {
+
+namespace {
+const std::vector<Sheet> kSwitchSheets{Sheet::kSwitchStatus, Sheet::kSwitchConfiguration, Sheet::kSystem};
+}
+
+Shell::Shell(TransportSession& transport, Prompter& prompter, ConnectDialog& dialog, ProgressUi& progress,
+             BusyIndicator& busy, ShellView& view, std::function<void()> onListingFailure)
+    : transport_(transport),
+      prompter_(prompter),
+      view_(view),
+      onListingFailure_(std::move(onListingFailure)),
+      identifier_(transport.discovery, transport.link, transport.engine, transport.access),
+      connection_(transport, identifier_, prompter, dialog, progress, busy, *this) {
+  transport_.discovery.SetLostSwitchHandler([this] {
+    prompter_.Error(Message(MessageId::kSwitchInfoReadError));
+    connection_.Disconnect(false);
+  });
+}
+
+void Shell::Start() {
+  if (transport_.link.EnumerateAdapters() != 0) return onListingFailure_();
+  FillAdapterSelector();
+  for (Sheet s : kSwitchSheets) view_.SetSheetVisible(s, false);
+  transport_.link.CloseChannels();
+  const unsigned count = transport_.link.AdapterCount();
+  if (count == 0) return;
+  view_.SelectAdapterLine(0);
+  view_.EnableAdapterSelector(count > 1);
+  view_.EnableRefresh(true);
+  SelectAdapter();
+}
+
+void Shell::FillAdapterSelector() {
+  const Link& link = transport_.link;
+  if (link.AdapterCount() == 0) {
+    prompter_.Error(Message(MessageId::kNoNetworkInterface));
+    return;
+  }
+  std::vector<std::string> lines;
+  for (unsigned i = 0; i < link.AdapterCount(); ++i)
+    lines.push_back(std::string(Message(MessageId::kIpAddress)) + "(" + *link.AdapterIpText(i) + ")   " +
+                    std::string(Message(MessageId::kMacAddress)) + "(" + *link.AdapterMacText(i) + ")");
+  view_.SetAdapterLines(lines);
+}
+
+bool Shell::AdapterPick() {
+  if (transport_.link.EnumerateAdapters() != 0) {
+    onListingFailure_();
+    return false;
+  }
+  const int index = view_.AdapterSelection();
+  if (index < 0) return false;
+  if (transport_.link.OpenChannels(static_cast<unsigned>(index)) != 0) {
+    prompter_.Error(Message(MessageId::kUnsupportedInterface));
+    return false;
+  }
+  transport_.discovery.Discover();
+  return true;
+}
+
+void Shell::ReturnToSwitchList() {
+  view_.SetSheetVisible(Sheet::kNetwork, true);
+  view_.ShowSwitchInformationPage();
+  StopStatisticsTimer();
+  view_.ClearSwitchList();
+  for (Sheet s : kSwitchSheets) view_.SetSheetVisible(s, false);
+}
+
+void Shell::PickAndList() {
+  AdapterPick();
+  // A failed open leaves the previous discovery's table, which is listed again.
+  if (transport_.discovery.SwitchCount() > 0)
+    FillSwitchList();
+  else
+    prompter_.Error(Message(MessageId::kNoSwitchDetected));
+}
+
+void Shell::SelectAdapter() {
+  ReturnToSwitchList();
+  PickAndList();
+}
+
+void Shell::OnRediscoverRequest() {
+  if (transport_.link.AdapterCount() > 1) view_.EnableAdapterSelector(true);
+  ReturnToSwitchList();
+  PickAndList();
+}
+
+void Shell::RefreshClick() { SelectAdapter(); }
+
+std::string Shell::ReadDescription(size_t index) {
+  Discovery& discovery = transport_.discovery;
+  discovery.Select(index);
+  // Filtered to this switch, other traffic on a busy segment cannot end its reads early.
+  if (transport_.link.SetRegisterFilter(discovery.SelectedMac()) != 0) return "";
+  if (transport_.blocks.ReadSwitchDescription() != 0) return "";
+  return GbkToUtf8(std::span(transport_.cache.switchDescription.data(), kSwitchDescriptionRead));
+}
+
+void Shell::FillSwitchList() {
+  const Discovery& discovery = transport_.discovery;
+  if (discovery.SwitchCount() == 0) return;
+  std::vector<SwitchRow> rows;
+  for (size_t i = 0; i < discovery.SwitchCount(); ++i)
+    rows.push_back({std::string(ModelName(discovery.ModelCode(i))), discovery.Switch(i)->macText, ReadDescription(i)});
+  view_.SetSwitchRows(rows);
+}
+
+bool Shell::ConnectMenuEnabled(int row) const {
+  return row >= 0 && static_cast<size_t>(row) < transport_.discovery.SwitchCount() &&
+         ModelName(transport_.discovery.ModelCode(static_cast<size_t>(row))) != Message(MessageId::kUnknown);
+}
+
+void Shell::SwitchListDoubleClick(int row) {
+  if (row >= 0) connection_.ConnectToSwitch(row);
+}
+
+void Shell::ConnectMenuClick(int row) { connection_.ConnectToSwitch(row); }
+
+void Shell::NetworkSheetShow() {
+  if (!connection_.State().connected) view_.ShowSwitchInformationPage();
+}
+
+void Shell::RedoAdapterPick() {
+  view_.ClearSwitchList();
+  PickAndList();
+}
+
+void Shell::ApplyModelControls(bool microcontrollerModel) { view_.ApplyModelControls(microcontrollerModel); }
+
+void Shell::SetConnectedLabel(const std::string& text) { view_.SetConnectedLabel(text); }
+
+void Shell::EnableAdapterSelector(bool enabled) { view_.EnableAdapterSelector(enabled); }
+
+void Shell::ShowSwitchPages() {
+  StopStatisticsTimer();
+  for (Sheet s : kSwitchSheets) view_.SetSheetVisible(s, true);
+  view_.SetSheetVisible(Sheet::kNetwork, false);
+  view_.ShowStatisticsPage();
+}
+
+void Shell::HideSwitchPages() {
+  StopStatisticsTimer();
+  for (Sheet s : kSwitchSheets) view_.SetSheetVisible(s, false);
+}
+
+// The statistics page owns the timer; it arrives with that page.
+void Shell::StopStatisticsTimer() {}
+
+void Shell::PostRediscoverRequest() { view_.PostRediscoverRequest(); }
+
+void Shell::PostCloseRequest() { view_.PostCloseRequest(); }
+
+void Shell::RedrawSwitchInformation() { view_.RedrawSwitchInformationPage(); }
+
+// The VLAN tables arrive with the VLAN pages.
+void Shell::ResetVlanTables(const PortLayout&, bool) {}
+
+// Saving arrives with the save page; until then nothing is saved and nothing claims it was.
+bool Shell::SaveSettings() { return false; }
+
+// The statistics counts arrive with the statistics page.
+void Shell::ZeroStatisticsCounts() {}
+
+}  // namespace velkor
