@@ -28,10 +28,14 @@ struct Command {
 
 // The command groups, each in its own file.
 const std::vector<Command>& SegmentCommands();
-const std::vector<Command>& AccessCommands();
+const std::vector<Command>& RegisterCommands();
+const std::vector<Command>& PhyCommands();
+const std::vector<Command>& EepromCommands();
 
 // Reports a read that got no reply; never prints a lost value as 0.
 int SwitchLost(CommandContext& c, const std::string& what);
+// Reports a write whose readback differs; never claims success without it.
+int ReadsBackOther(CommandContext& c, const std::string& what, uint32_t back, uint32_t written, int digits);
 // Operand i as a number not above max, or a usage error on the error stream.
 bool NumberOperand(CommandContext& c, size_t i, uint32_t max, uint32_t& value);
 

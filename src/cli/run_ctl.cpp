@@ -10,6 +10,11 @@ int SwitchLost(CommandContext& c, const std::string& what) {
   return kExitSwitchLost;
 }
 
+int ReadsBackOther(CommandContext& c, const std::string& what, uint32_t back, uint32_t written, int digits) {
+  c.err << "velkorctl: " << what << " reads back " << Hex(back, digits) << ", not " << Hex(written, digits) << "\n";
+  return kExitFailure;
+}
+
 bool NumberOperand(CommandContext& c, size_t i, uint32_t max, uint32_t& value) {
   const auto n = ParseNumber(c.args.operands.at(i), max);
   if (!n) {
@@ -24,15 +29,18 @@ bool NumberOperand(CommandContext& c, size_t i, uint32_t max, uint32_t& value) {
 namespace {
 
 std::vector<Command> AllCommands() {
-  std::vector<Command> all = SegmentCommands();
-  const auto& access = AccessCommands();
-  all.insert(all.end(), access.begin(), access.end());
+  std::vector<Command> all;
+  for (const auto* group : {&SegmentCommands(), &RegisterCommands(), &PhyCommands(), &EepromCommands()})
+    all.insert(all.end(), group->begin(), group->end());
   return all;
 }
 
 void Usage(std::ostream& s) {
   s << "usage: velkorctl COMMAND [OPERANDS] [--iface NAME] [--switch MAC] [--json]\ncommands:\n";
   for (const Command& c : AllCommands()) s << "  " << c.synopsis << "\n";
+  s << "numbers are decimal or 0x hexadecimal; --iface and --switch may be left out when only one answers\n"
+       "exit codes: 0 done, 1 written value does not read back, 2 usage, 3 no such interface,\n"
+       "  4 no permission to capture, 5 no switch answered, 6 switch stopped answering, 7 capture error\n";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "cli/session.h"
 
 #include "cli/exit_codes.h"
+#include "transport/pcap_backend.h"
 
 namespace velkor::cli {
 
@@ -28,17 +29,19 @@ int CtlSession::OpenAdapter(const std::optional<std::string>& iface) {
     }
   } else if (link.AdapterCount() == 1) {
     index = 0;
-  } else {
-    err_ << "velkorctl: " << (link.AdapterCount() ? "several interfaces; name one with --iface"
-                                                  : "no Ethernet interface found")
-         << "\n";
+  } else if (link.AdapterCount() == 0) {
+    err_ << "velkorctl: no Ethernet interface found\n";
     return kExitNoInterface;
+  } else {
+    err_ << "velkorctl: several interfaces; name one with --iface\n";
+    return kExitUsage;
   }
   const int opened = link.OpenChannels(*index);
+  const bool denied = errors_.str().find(kNoCapturePermission) != std::string::npos;
   ForwardDiagnostics();
   if (opened != 0) {
     err_ << "velkorctl: cannot capture on " << link.Adapter(*index)->name << "\n";
-    return kExitCannotOpen;
+    return denied ? kExitNoPermission : kExitCannotOpen;
   }
   return kExitOk;
 }
@@ -58,17 +61,29 @@ int CtlSession::SelectSwitch(const std::optional<std::string>& mac) {
   std::optional<size_t> index;
   for (size_t i = 0; i < discovery.SwitchCount(); ++i)
     if (wanted ? discovery.Switch(i)->mac == *wanted : discovery.SwitchCount() == 1) index = i;
+  if (!index && !wanted) {
+    err_ << "velkorctl: several switches answered; name one with --switch\n";
+    return kExitUsage;
+  }
   if (!index) {
-    err_ << (wanted ? "velkorctl: switch " + *mac + " did not answer\n"
-                    : "velkorctl: several switches answered; name one with --switch\n");
+    err_ << "velkorctl: switch " << *mac << " did not answer\n";
     return kExitNoSwitch;
   }
   discovery.Select(*index);
-  if (transport_.link.SetRegisterFilter(discovery.SelectedMac()) != 0) {
+  return ConnectSelected();
+}
+
+int CtlSession::ConnectSelected() {
+  if (transport_.link.SetRegisterFilter(transport_.discovery.SelectedMac()) != 0) {
     err_ << "velkorctl: cannot filter the replies of the switch\n";
     return kExitCannotOpen;
   }
   return kExitOk;
+}
+
+int CtlSession::Connect(const Arguments& args) {
+  if (const int e = OpenAdapter(args.iface)) return e;
+  return SelectSwitch(args.switchMac);
 }
 
 }  // namespace velkor::cli

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "cli/arguments.h"
 #include "transport/transport_session.h"
 
 namespace velkor::cli {
@@ -18,8 +19,13 @@ class CtlSession {
   // Each returns an exit code, with the reason already on the error stream.
   int Enumerate();
   int OpenAdapter(const std::optional<std::string>& iface);
-  // Discovers and selects the switch by MAC (or the only one), ready for register access.
+  // Discovers and selects the switch by MAC (or the only one), then connects to it.
   int SelectSwitch(const std::optional<std::string>& mac);
+  // Makes the selected switch ready for register access: the one step where identifying the
+  // chip and logging in with the connection password belong.
+  int ConnectSelected();
+  // Everything a command that talks to one switch needs.
+  int Connect(const Arguments& args);
 
   TransportSession& Transport() { return transport_; }
   std::ostream& Err() { return err_; }

@@ -1,5 +1,9 @@
 #include "transport/linux_netdev.h"
 
+#include <netpacket/packet.h>
+#include <sys/socket.h>
+
+#include <algorithm>
 #include <fstream>
 
 namespace velkor {
@@ -29,6 +33,15 @@ std::optional<Mac> SysfsMac(const std::string& sysfsNet, const std::string& devi
   const auto text = ReadLine(sysfsNet + "/" + device + "/address");
   if (!text) return std::nullopt;
   return ParseMac(*text);
+}
+
+std::optional<Mac> PacketAddressMac(const sockaddr* address) {
+  if (!address || address->sa_family != AF_PACKET) return std::nullopt;
+  const auto* ll = reinterpret_cast<const sockaddr_ll*>(address);
+  if (ll->sll_halen != 6) return std::nullopt;
+  Mac mac;
+  std::copy_n(ll->sll_addr, 6, mac.begin());
+  return mac;
 }
 
 }  // namespace velkor

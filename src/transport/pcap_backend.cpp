@@ -1,10 +1,8 @@
 #include "transport/pcap_backend.h"
 
 #include <netinet/in.h>
-#include <netpacket/packet.h>
 #include <pcap/pcap.h>
-
-#include <algorithm>
+#include <poll.h>
 
 #include "transport/linux_netdev.h"
 
@@ -12,9 +10,13 @@ namespace velkor {
 
 namespace {
 
+// The handle stays non-blocking and the channel waits on its descriptor itself: on Linux a
+// blocking read of the TPACKET_V3 ring does not return when its time-out passes without traffic,
+// and every read here must be bounded by its time-out.
 class PcapChannel final : public CaptureChannel {
  public:
-  explicit PcapChannel(pcap_t* handle) : handle_(handle) {}
+  PcapChannel(pcap_t* handle, int readTimeoutMs)
+      : handle_(handle), fd_(pcap_get_selectable_fd(handle)), readTimeoutMs_(readTimeoutMs) {}
   ~PcapChannel() override { pcap_close(handle_); }
   PcapChannel(const PcapChannel&) = delete;
   PcapChannel& operator=(const PcapChannel&) = delete;
@@ -34,16 +36,18 @@ class PcapChannel final : public CaptureChannel {
   }
 
   int Dispatch(const FrameSink& sink) override {
-    return pcap_dispatch(handle_, -1, &PcapChannel::Deliver, reinterpret_cast<u_char*>(const_cast<FrameSink*>(&sink)));
+    const int ready = DispatchBuffered(sink);
+    if (ready != 0) return ready;
+    // A time-out of 0 keeps the library's meaning: wait for the first frame.
+    pollfd wait{fd_, POLLIN, 0};
+    if (poll(&wait, 1, readTimeoutMs_ > 0 ? readTimeoutMs_ : -1) < 0) return -1;
+    return DispatchBuffered(sink);
   }
 
   void DiscardPending() override {
-    char error[PCAP_ERRBUF_SIZE];
-    if (pcap_setnonblock(handle_, 1, error) != 0) return;
     const FrameSink drop = [](std::span<const uint8_t>) {};
-    while (Dispatch(drop) > 0) {
+    while (DispatchBuffered(drop) > 0) {
     }
-    pcap_setnonblock(handle_, 0, error);
   }
 
  private:
@@ -52,7 +56,15 @@ class PcapChannel final : public CaptureChannel {
     sink(std::span<const uint8_t>(bytes, header->caplen));
   }
 
+  int DispatchBuffered(const FrameSink& sink) {
+    const int n = pcap_dispatch(handle_, -1, &PcapChannel::Deliver,
+                                reinterpret_cast<u_char*>(const_cast<FrameSink*>(&sink)));
+    return n < 0 ? -1 : n;
+  }
+
   pcap_t* handle_;
+  int fd_;
+  int readTimeoutMs_;
 };
 
 std::optional<uint32_t> FirstIpv4(const pcap_if_t* d) {
@@ -65,21 +77,15 @@ std::optional<uint32_t> FirstIpv4(const pcap_if_t* d) {
 }
 
 std::optional<Mac> PacketAddress(const pcap_if_t* d) {
-  for (const pcap_addr_t* a = d->addresses; a; a = a->next) {
-    if (!a->addr || a->addr->sa_family != AF_PACKET) continue;
-    const auto* ll = reinterpret_cast<const sockaddr_ll*>(a->addr);
-    if (ll->sll_halen != 6) continue;
-    Mac mac;
-    std::copy_n(ll->sll_addr, 6, mac.begin());
-    return mac;
-  }
+  for (const pcap_addr_t* a = d->addresses; a; a = a->next)
+    if (auto mac = PacketAddressMac(a->addr)) return mac;
   return std::nullopt;
 }
 
 std::string ActivationError(pcap_t* handle, int status, const std::string& device) {
   if (status == PCAP_ERROR_PERM_DENIED)
-    return device +
-           ": no permission to capture; raw capture needs root or the capabilities cap_net_raw,cap_net_admin";
+    return device + ": " + std::string(kNoCapturePermission) +
+           "; raw capture needs root or the capabilities cap_net_raw,cap_net_admin";
   if (status == PCAP_ERROR_NO_SUCH_DEVICE) return device + ": no such device";
   return device + ": " + pcap_geterr(handle);
 }
@@ -123,12 +129,12 @@ std::unique_ptr<CaptureChannel> PcapBackend::Open(const std::string& device, con
   // Replies are handed over the moment they arrive; the time-out stays an upper bound.
   pcap_set_immediate_mode(handle, 1);
   const int status = pcap_activate(handle);
-  if (status < 0) {
-    error = ActivationError(handle, status, device);
+  if (status < 0 || pcap_setnonblock(handle, 1, text) != 0 || pcap_get_selectable_fd(handle) < 0) {
+    error = status < 0 ? ActivationError(handle, status, device) : device + ": cannot wait on the capture handle";
     pcap_close(handle);
     return nullptr;
   }
-  return std::make_unique<PcapChannel>(handle);
+  return std::make_unique<PcapChannel>(handle, params.readTimeoutMs);
 }
 
 std::optional<Mac> PcapBackend::AdapterMac(const std::string& device) {

@@ -2,10 +2,14 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "transport/packet_io.h"
 
 namespace velkor {
+
+// Part of the error text of an open refused for lack of capture rights, so callers can tell it apart.
+inline constexpr std::string_view kNoCapturePermission = "no permission to capture";
 
 // The capture library on real Linux adapters. Each adapter's own MAC comes from the AF_PACKET
 // address the library lists, or from sysfs.

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <csignal>
+#include <cstdint>
+#include <ostream>
+#include <queue>
+#include <string>
+#include <vector>
+
+#include "sim/segment.h"
+#include "transport/clock.h"
+
+struct pcap;
+struct pcap_pkthdr;
+
+namespace velkor::sim {
+
+// Serves a segment on a real interface: takes every frame with EtherType 0x8899 that comes in,
+// and sends the replies when their latency has passed.
+class LiveRunner {
+ public:
+  LiveRunner(Segment& segment, Clock& clock, std::ostream& errors)
+      : segment_(segment), clock_(clock), errors_(errors) {}
+  ~LiveRunner();
+  LiveRunner(const LiveRunner&) = delete;
+  LiveRunner& operator=(const LiveRunner&) = delete;
+
+  bool Open(const std::string& iface);
+  // Runs until stop becomes non-zero; power-cycles every switch each time powerCycle is set
+  // (and clears it). 0 on a clean stop, 1 on a capture error.
+  int Run(const volatile std::sig_atomic_t& stop, volatile std::sig_atomic_t& powerCycle);
+
+ private:
+  struct Later {
+    bool operator()(const TimedFrame& a, const TimedFrame& b) const { return a.atUs > b.atUs; }
+  };
+
+  static void OnFrame(unsigned char* self, const ::pcap_pkthdr* header, const unsigned char* bytes);
+  void SendDue();
+  int WaitMs() const;
+
+  Segment& segment_;
+  Clock& clock_;
+  std::ostream& errors_;
+  pcap* handle_ = nullptr;
+  int fd_ = -1;
+  std::priority_queue<TimedFrame, std::vector<TimedFrame>, Later> pending_;
+};
+
+}  // namespace velkor::sim

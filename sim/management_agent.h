@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "sim/emulated_switch.h"
+#include "sim/frame_codec.h"
+#include "sim/reply_faults.h"
+#include "transport/memory_wire.h"
+
+namespace velkor::sim {
+
+// Management frames one switch has taken in (not counting those for other switches).
+struct FrameCounts {
+  uint64_t hellos = 0;
+  uint64_t gets = 0;
+  uint64_t sets = 0;
+  uint64_t rejected = 0;  // wrong key, unknown opcode, or management off on the incoming port
+  uint64_t Total() const { return hellos + gets + sets + rejected; }
+};
+
+struct ReceivedWrite {
+  uint16_t reg;
+  uint32_t value;
+  uint64_t atUs;
+};
+
+// The upstream end of a switch's incoming link, as its hello reply names it.
+struct PeerLink {
+  Mac mac{};  // zero when the host is attached directly
+  uint8_t port = 0;
+};
+
+// The switch firmware's management side: takes the frames addressed to the switch, checks the
+// key, answers hello and get after the latency, applies set, and suffers the injected faults.
+class ManagementAgent {
+ public:
+  ManagementAgent(EmulatedSwitch& chip, const SwitchSetup& setup)
+      : chip_(chip), faults_(setup.seed), latencyUs_(setup.timing.latencyUs) {}
+
+  void OnRequest(const Request& request, const PeerLink& upstream, uint64_t nowUs,
+                 std::vector<TimedFrame>& replies);
+
+  ReplyFaults& Faults() { return faults_; }
+  // The switch takes in nothing between fromUs and untilUs, as if its management were dead;
+  // it still forwards frames to the switches behind it.
+  void StopAnswering(uint64_t fromUs = 0, uint64_t untilUs = UINT64_MAX);
+  void ResumeAnswering() { StopAnswering(0, 0); }
+  void SetLatencyUs(uint64_t us) { latencyUs_ = us; }
+
+  const FrameCounts& Frames() const { return frames_; }
+  // Every set the switch applied, in order.
+  const std::vector<ReceivedWrite>& Writes() const { return writes_; }
+  void ClearHistory();
+
+ private:
+  bool AddressedToMe(const Request& request) const;
+  void Send(std::vector<uint8_t> frame, const ReplyPlan& plan, uint64_t nowUs, std::vector<TimedFrame>& replies);
+
+  EmulatedSwitch& chip_;
+  ReplyFaults faults_;
+  uint64_t latencyUs_;
+  uint64_t silentFromUs_ = 0;
+  uint64_t silentUntilUs_ = 0;
+  FrameCounts frames_;
+  std::vector<ReceivedWrite> writes_;
+};
+
+}  // namespace velkor::sim

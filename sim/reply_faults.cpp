@@ -1,0 +1,57 @@
+#include "sim/reply_faults.h"
+
+#include "sim/frame_codec.h"
+
+namespace velkor::sim {
+
+namespace {
+bool Targets(FaultTarget target, uint8_t opcode) {
+  switch (target) {
+    case FaultTarget::kHello:
+      return opcode == kOpHello;
+    case FaultTarget::kGet:
+      return opcode == kOpGet;
+    default:
+      return true;
+  }
+}
+}  // namespace
+
+bool ReplyFaults::Strikes(Rule& rule) {
+  const ReplyFault& f = rule.fault;
+  const uint64_t n = ++rule.seen;
+  if (f.everyNth) return n % f.everyNth == 0;
+  if (f.count) {
+    const uint64_t first = f.from ? f.from : 1;
+    return n >= first && n - first < f.count;
+  }
+  if (f.chance > 0) return std::uniform_real_distribution<double>(0, 1)(rng_) < f.chance;
+  return true;
+}
+
+ReplyPlan ReplyFaults::Plan(uint8_t opcode) {
+  ReplyPlan plan;
+  for (Rule& rule : rules_) {
+    if (!Targets(rule.fault.target, opcode) || !Strikes(rule)) continue;
+    switch (rule.fault.kind) {
+      case FaultKind::kLose:
+        plan.lost = true;
+        break;
+      case FaultKind::kDelay:
+        plan.extraDelayUs += rule.fault.delayUs;
+        break;
+      case FaultKind::kDuplicate:
+        ++plan.copies;
+        break;
+      case FaultKind::kTag:
+        plan.vid = rule.fault.vid;
+        break;
+      case FaultKind::kWrongAddress:
+        if (opcode == kOpGet) plan.addressOffset += rule.fault.addressOffset;
+        break;
+    }
+  }
+  return plan;
+}
+
+}  // namespace velkor::sim

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDialog>
+
+#include "app/busy_cursor.h"
+#include "device/progress_ui.h"
+#include "device/spinner.h"
+
+class QLabel;
+class QProgressBar;
+class QTimer;
+
+namespace velkor {
+
+// "请等待...": a bar that long EEPROM work steps, or a modal spinner that closes after its ticks.
+// The user cannot close it; it ends when the work or the spinner does.
+class TProgressDlg : public QDialog, public ProgressUi {
+  Q_OBJECT
+
+ public:
+  // tickMs is the spinner's period; tests shorten it.
+  explicit TProgressDlg(QWidget* parent = nullptr, int tickMs = Spinner::kTickMs);
+
+  std::unique_ptr<Progress> ShowProgress(int maximum) override;
+  void StartSpinner(const std::string& message, int limit) override;
+
+  // Escape does not end the wait.
+  void reject() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  class BarRun;
+
+  void Tick();
+
+  QLabel* label_;
+  QProgressBar* bar_;
+  QTimer* timer_;
+  Spinner spinner_;
+  BusyCursor busy_;
+};
+
+}  // namespace velkor

@@ -1,0 +1,72 @@
+#include "app/progress_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTest>
+#include <QTimer>
+
+namespace velkor {
+namespace {
+
+TEST(ProgressDialogTest, BarShowsWithTheBusyCursorUntilTheRunEnds) {
+  TProgressDlg dialog;
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("请等待..."));
+  EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+  auto* bar = dialog.findChild<QProgressBar*>();
+  {
+    std::unique_ptr<Progress> run = dialog.ShowProgress(5);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(dialog.isModal());
+    EXPECT_EQ(bar->maximum(), 5);
+    run->StepIt();
+    run->StepIt();
+    EXPECT_EQ(bar->value(), 2);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  }
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(ProgressDialogTest, SpinnerClosesAfterItsTickLimitAndTurnsMeanwhile) {
+  TProgressDlg dialog(nullptr, 10);
+  auto* label = dialog.findChild<QLabel*>();
+  QStringList shown;
+  QTimer watcher;
+  QObject::connect(&watcher, &QTimer::timeout, [&] {
+    if (shown.isEmpty() || shown.last() != label->text()) shown << label->text();
+  });
+  watcher.start(1);
+
+  QElapsedTimer elapsed;
+  elapsed.start();
+  dialog.StartSpinner("正在保存", 4);
+  EXPECT_GE(elapsed.elapsed(), 30);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_FALSE(dialog.findChild<QProgressBar*>()->isVisibleTo(&dialog));
+  EXPECT_EQ(shown.first(), QStringLiteral("正在保存-"));
+  EXPECT_TRUE(shown.contains(QStringLiteral("正在保存\\")));
+}
+
+TEST(ProgressDialogTest, ClicksCountAsTicksButEscapeDoesNotEndTheWait) {
+  TProgressDlg dialog(nullptr, 60'000);
+  QTimer::singleShot(0, [&] {
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible());
+    QTest::mouseClick(&dialog, Qt::LeftButton);
+    EXPECT_TRUE(dialog.isVisible());
+    QTest::mouseClick(&dialog, Qt::LeftButton);
+  });
+  QElapsedTimer elapsed;
+  elapsed.start();
+  dialog.StartSpinner("正在恢复", 2);
+  EXPECT_LT(elapsed.elapsed(), 10'000);
+  EXPECT_FALSE(dialog.isVisible());
+}
+
+}  // namespace
+}  // namespace velkor

@@ -1,0 +1,112 @@
+#include "sim/reply_faults.h"
+
+#include <gtest/gtest.h>
+
+#include "raw_frames.h"
+#include "sim/segment.h"
+
+namespace velkor::sim {
+namespace {
+
+using testing::RawRequest;
+
+constexpr Mac kSwitch{0x02, 0x10, 0x00, 0x00, 0x00, 0x01};
+
+class ReplyFaultsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { segment.AddSwitch({.modelCode = 2, .mac = kSwitch}); }
+
+  // Which of n gets of 0x0207 were answered.
+  std::vector<bool> Answered(int n) {
+    std::vector<bool> answered;
+    for (int i = 0; i < n; ++i) answered.push_back(host.Read(kSwitch, 0x0207).has_value());
+    return answered;
+  }
+
+  ReplyFaults& Faults() { return segment.Agent(0).Faults(); }
+
+  VirtualClock clock;
+  Segment segment{clock};
+  testing::RawHost host{segment, clock};
+};
+
+TEST_F(ReplyFaultsTest, LosesEveryNthOrARunOfReplies) {
+  Faults().Add({.kind = FaultKind::kLose, .everyNth = 3});
+  EXPECT_EQ(Answered(6), (std::vector<bool>{true, true, false, true, true, false}));
+  Faults().Clear();
+  Faults().Add({.kind = FaultKind::kLose, .from = 2, .count = 2});
+  EXPECT_EQ(Answered(5), (std::vector<bool>{true, false, false, true, true}));
+}
+
+TEST_F(ReplyFaultsTest, LosesByChanceRepeatablyForOneSeed) {
+  Faults().Add({.kind = FaultKind::kLose, .chance = 0.25});
+  const std::vector<bool> first = Answered(2000);
+  const auto lost = std::count(first.begin(), first.end(), false);
+  EXPECT_GT(lost, 400);
+  EXPECT_LT(lost, 600);
+
+  Segment again(clock);
+  again.AddSwitch({.modelCode = 2, .mac = kSwitch});
+  again.Agent(0).Faults().Add({.kind = FaultKind::kLose, .chance = 0.25});
+  testing::RawHost otherHost(again, clock);
+  for (bool expected : first) ASSERT_EQ(otherHost.Read(kSwitch, 0x0207).has_value(), expected);
+}
+
+TEST_F(ReplyFaultsTest, TargetsHelloOrGetAlone) {
+  Faults().Add({.kind = FaultKind::kLose, .target = FaultTarget::kHello});
+  EXPECT_TRUE(host.Send(testing::RawHello()).empty());
+  EXPECT_TRUE(host.Read(kSwitch, 0x0207));
+}
+
+TEST_F(ReplyFaultsTest, DelaysDuplicatesAndTagsReplies) {
+  Faults().Add({.kind = FaultKind::kDelay, .delayUs = 7000});
+  Faults().Add({.kind = FaultKind::kDuplicate});
+  Faults().Add({.kind = FaultKind::kTag, .vid = 0x123});
+  const auto replies = host.Send(RawRequest(kSwitch, 0x01, 0x0208));
+  ASSERT_EQ(replies.size(), 2u);
+  EXPECT_EQ(replies[0].atUs, 7100u);
+  EXPECT_GE(replies[1].atUs, 7100u);
+  EXPECT_EQ(replies[0].bytes, replies[1].bytes);
+  const auto& f = replies[0].bytes;
+  ASSERT_EQ(f.size(), 64u);
+  EXPECT_EQ((std::vector<uint8_t>(f.begin() + 12, f.begin() + 20)),
+            (std::vector<uint8_t>{0x81, 0x00, 0x01, 0x23, 0x88, 0x99, 0x01, 0x81}));
+  EXPECT_EQ(f[22] | f[23] << 8, 0x0208);
+  EXPECT_EQ(f[24], 0x02);
+}
+
+TEST_F(ReplyFaultsTest, AnswersForAnotherRegister) {
+  Faults().Add({.kind = FaultKind::kWrongAddress, .addressOffset = 1});
+  const auto replies = host.Send(RawRequest(kSwitch, 0x01, 0x0207));
+  ASSERT_EQ(replies.size(), 1u);
+  EXPECT_EQ(testing::ReplyRegister(replies[0].bytes), 0x0208);
+  EXPECT_EQ(testing::ReplyData(replies[0].bytes), 0x0002u);
+}
+
+TEST_F(ReplyFaultsTest, ALostReplyStillReadsTheChip) {
+  // The reply is lost on the way back; the poll it answered has counted.
+  EmulatedSwitch& sw = segment.Switch(0);
+  sw.Eeprom().Busy().SetPolls(1);
+  host.Write(kSwitch, 0x0217, 0x0800 | 0x01C);
+  Faults().Add({.kind = FaultKind::kLose, .count = 1});
+  EXPECT_FALSE(host.Read(kSwitch, 0x0217));
+  EXPECT_EQ(host.Read(kSwitch, 0x0217), 0x081Cu);
+}
+
+TEST_F(ReplyFaultsTest, StopsAnsweringForAWhile) {
+  segment.Agent(0).StopAnswering(1000, 3000);
+  EXPECT_TRUE(host.Read(kSwitch, 0x0207));
+  clock.AdvanceTo(1000);
+  EXPECT_FALSE(host.Read(kSwitch, 0x0207));
+  host.Write(kSwitch, 0x0300, 9);
+  EXPECT_EQ(segment.Switch(0).Peek(0x0300), 0x0004u) << "a silent switch takes nothing in";
+  clock.AdvanceTo(3000);
+  EXPECT_TRUE(host.Read(kSwitch, 0x0207));
+  segment.Agent(0).StopAnswering();
+  EXPECT_TRUE(host.Send(testing::RawHello()).empty());
+  segment.Agent(0).ResumeAnswering();
+  EXPECT_EQ(host.Send(testing::RawHello()).size(), 1u);
+}
+
+}  // namespace
+}  // namespace velkor::sim
