@@ -8,8 +8,8 @@ namespace {
 
 bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
 
-// Devices that can never carry management frames: the spec'd exclusions of dial-up and tunnel
-// drivers, plus what Linux lists beside real adapters (loopback, "any", USB and netlink monitors).
+// Devices that can never carry management frames: the dial-up and tunnel drivers' pseudo-adapters,
+// plus what Linux lists beside real adapters (loopback, "any", USB and netlink monitors).
 bool Excluded(const CaptureDevice& d) {
   return StartsWith(d.name, "\\Device\\NPF_GenericDialupAdapter") ||
          StartsWith(d.description, "MS Tunnel Interface Driver") || d.loopback || !d.ethernet;
