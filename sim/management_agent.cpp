@@ -28,6 +28,7 @@ void ManagementAgent::OnRequest(const Request& request, const PeerLink& upstream
   }
   if (request.opcode == kOpSet) {
     ++frames_.sets;
+    if (writes_.size() == kWriteHistory) writes_.pop_front();
     writes_.push_back({request.reg, request.value, nowUs});
     chip_.Write(request.reg, request.value);
     return;

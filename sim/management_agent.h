@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <vector>
 
 #include "sim/emulated_switch.h"
@@ -49,8 +50,9 @@ class ManagementAgent {
   void SetLatencyUs(uint64_t us) { latencyUs_ = us; }
 
   const FrameCounts& Frames() const { return frames_; }
-  // Every set the switch applied, in order.
-  const std::vector<ReceivedWrite>& Writes() const { return writes_; }
+  // The sets the switch applied, in order; the oldest go beyond kWriteHistory.
+  static constexpr size_t kWriteHistory = 65536;
+  const std::deque<ReceivedWrite>& Writes() const { return writes_; }
   void ClearHistory();
 
  private:
@@ -63,7 +65,7 @@ class ManagementAgent {
   uint64_t silentFromUs_ = 0;
   uint64_t silentUntilUs_ = 0;
   FrameCounts frames_;
-  std::vector<ReceivedWrite> writes_;
+  std::deque<ReceivedWrite> writes_;
 };
 
 }  // namespace velkor::sim
