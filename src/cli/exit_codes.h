@@ -5,7 +5,7 @@ namespace velkor::cli {
 // One code per kind of failure, so scripts can tell them apart.
 enum ExitCode : int {
   kExitOk = 0,
-  kExitFailure = 1,       // the operation ran but what it wrote does not read back
+  kExitFailure = 1,  // the operation ran but what it wrote does not read back
   kExitUsage = 2,
   kExitNoInterface = 3,   // no such interface, or none to pick from
   kExitNoPermission = 4,  // raw capture is not allowed to this user

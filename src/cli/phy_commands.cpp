@@ -35,7 +35,8 @@ int PhySet(CommandContext& c) {
   if (!PhyOperands(c, phy, reg) || !NumberOperand(c, 2, 0xFFFF, value)) return kExitUsage;
   if (const int e = c.session.Connect(c.args)) return e;
   SwitchAccess& access = c.session.Transport().access;
-  if (!access.WritePhyRegister(phy, reg, static_cast<uint16_t>(value))) return SwitchLost(c, PhyName(phy, reg));
+  if (!access.WritePhyRegister(phy, reg, static_cast<uint16_t>(value)))
+    return SwitchLost(c, PhyName(phy, reg));
   const auto back = access.ReadPhyRegister(phy, reg);
   if (!back) return SwitchLost(c, PhyName(phy, reg));
   if (*back != value) return ReadsBackOther(c, PhyName(phy, reg), *back, value, 4);

@@ -11,7 +11,8 @@ int SwitchLost(CommandContext& c, const std::string& what) {
 }
 
 int ReadsBackOther(CommandContext& c, const std::string& what, uint32_t back, uint32_t written, int digits) {
-  c.err << "velkorctl: " << what << " reads back " << Hex(back, digits) << ", not " << Hex(written, digits) << "\n";
+  c.err << "velkorctl: " << what << " reads back " << Hex(back, digits) << ", not " << Hex(written, digits)
+        << "\n";
   return kExitFailure;
 }
 

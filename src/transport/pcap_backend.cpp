@@ -4,11 +4,19 @@
 #include <pcap/pcap.h>
 #include <poll.h>
 
+#include <algorithm>
+
 #include "transport/linux_netdev.h"
 
 namespace velkor {
 
 namespace {
+
+// Every frame the system reads is 60 or 64 bytes. In immediate mode each ring slot is sized by the
+// snapshot length when the device offloads segmentation (veth and most NICs do), and 65536 leaves
+// room for only 32 frames: a batch's burst of replies would be dropped. A full-size Ethernet frame
+// keeps a thousand slots; filters still see whole frames.
+constexpr int kMaxCaptureLength = 1518;
 
 // The handle stays non-blocking and the channel waits on its descriptor itself: on Linux a
 // blocking read of the TPACKET_V3 ring does not return when its time-out passes without traffic,
@@ -123,14 +131,15 @@ std::unique_ptr<CaptureChannel> PcapBackend::Open(const std::string& device, con
     error = text;
     return nullptr;
   }
-  pcap_set_snaplen(handle, params.snapLength);
+  pcap_set_snaplen(handle, std::min(params.snapLength, kMaxCaptureLength));
   pcap_set_promisc(handle, params.promiscuous ? 1 : 0);
   pcap_set_timeout(handle, params.readTimeoutMs);
   // Replies are handed over the moment they arrive; the time-out stays an upper bound.
   pcap_set_immediate_mode(handle, 1);
   const int status = pcap_activate(handle);
   if (status < 0 || pcap_setnonblock(handle, 1, text) != 0 || pcap_get_selectable_fd(handle) < 0) {
-    error = status < 0 ? ActivationError(handle, status, device) : device + ": cannot wait on the capture handle";
+    error =
+        status < 0 ? ActivationError(handle, status, device) : device + ": cannot wait on the capture handle";
     pcap_close(handle);
     return nullptr;
   }

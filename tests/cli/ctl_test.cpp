@@ -47,7 +47,8 @@ class NoCaptureRights : public PacketBackend {
   bool FindAllDevices(std::vector<CaptureDevice>& devices, std::string& error) override {
     return wire_.FindAllDevices(devices, error);
   }
-  std::unique_ptr<CaptureChannel> Open(const std::string& device, const ChannelParams&, std::string& error) override {
+  std::unique_ptr<CaptureChannel> Open(const std::string& device, const ChannelParams&,
+                                       std::string& error) override {
     error = device + ": " + std::string(kNoCapturePermission) + "; raw capture needs root";
     return nullptr;
   }
@@ -127,11 +128,12 @@ TEST_F(CtlTest, SwitchSelection) {
 TEST_F(CtlTest, DiscoverListsEveryHelloRecordWithItsUpstream) {
   segment.cascaded = true;
   EXPECT_EQ(Run({"discover", "--json"}), kExitOk);
-  EXPECT_EQ(out.str(),
-            "[{\"mac\": \"00:E0:4C:00:00:10\", \"model\": 1, \"port\": 1, \"upstream\": \"00:00:00:00:00:00\", "
-            "\"upstream_port\": 0},\n"
-            " {\"mac\": \"00:E0:4C:00:00:11\", \"model\": 4, \"port\": 2, \"upstream\": \"00:E0:4C:00:00:10\", "
-            "\"upstream_port\": 5}]\n");
+  EXPECT_EQ(
+      out.str(),
+      "[{\"mac\": \"00:E0:4C:00:00:10\", \"model\": 1, \"port\": 1, \"upstream\": \"00:00:00:00:00:00\", "
+      "\"upstream_port\": 0},\n"
+      " {\"mac\": \"00:E0:4C:00:00:11\", \"model\": 4, \"port\": 2, \"upstream\": \"00:E0:4C:00:00:10\", "
+      "\"upstream_port\": 5}]\n");
   EXPECT_EQ(Run({"adapters"}), kExitOk);
   EXPECT_EQ(out.str(), "name: veth0\ndescription: \nmac: 02:00:00:00:00:01\nip: 10.0.0.1\n");
 }

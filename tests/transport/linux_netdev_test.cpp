@@ -1,7 +1,6 @@
 #include "transport/linux_netdev.h"
 
 #include <gtest/gtest.h>
-
 #include <netinet/in.h>
 #include <netpacket/packet.h>
 
