@@ -72,7 +72,9 @@ TForm1::TForm1(QWidget* parent)
 
   CreatePages();
   connect(sheets_, &QTabWidget::currentChanged, this, [this](int index) {
-    if (index == SheetIndex(Sheet::kNetwork) && handlers_.networkSheetShown) handlers_.networkSheetShown();
+    const std::function<void()>* shown[] = {&handlers_.networkSheetShown, &handlers_.switchStatusSheetShown,
+                                            &handlers_.switchConfigurationSheetShown, &handlers_.systemSheetShown};
+    if (index >= 0 && index < static_cast<int>(std::size(shown)) && *shown[index]) (*shown[index])();
   });
   SetSheetVisible(Sheet::kSwitchStatus, false);
   SetSheetVisible(Sheet::kSwitchConfiguration, false);
@@ -139,6 +141,16 @@ void TForm1::SetPageVisible(QWidget* page, bool visible) {
     const int index = pages->indexOf(page);
     if (index >= 0) pages->setTabVisible(index, visible);
   }
+}
+
+void TForm1::SelectPage(QWidget* page) {
+  for (QTabWidget* pages : sheetTabs_)
+    if (pages->indexOf(page) >= 0) pages->setCurrentWidget(page);
+}
+
+bool TForm1::PageInFront(const QWidget* page) const {
+  const int sheet = sheets_->currentIndex();
+  return sheet >= 0 && sheetTabs_[sheet]->currentWidget() == page;
 }
 
 void TForm1::ShowPage(Sheet sheet, QWidget* page) {

@@ -39,7 +39,11 @@ struct ShellHandlers {
   std::function<void()> adapterChosen;  // the user picked a line of the adapter selector
   std::function<void()> rediscoverRequested;
   std::function<bool()> closeAllowed;       // asked whenever the window is about to close
-  std::function<void()> networkSheetShown;  // the network sheet became the current sheet
+  // A sheet became the current sheet.
+  std::function<void()> networkSheetShown;
+  std::function<void()> switchStatusSheetShown;
+  std::function<void()> switchConfigurationSheetShown;
+  std::function<void()> systemSheetShown;
   SwitchListHandlers switchList;
 };
 
@@ -77,6 +81,11 @@ class TForm1 : public QWidget, public ShellView {
   const ShellPages& Pages() const { return pages_; }
   // Shows or hides the tab of page, which must be one of Pages().
   void SetPageVisible(QWidget* page, bool visible);
+  // Makes page, which must be one of Pages(), the current page of its sheet without changing the
+  // current sheet.
+  void SelectPage(QWidget* page);
+  // Whether page is in front: its sheet is the current sheet and it is that sheet's current page.
+  bool PageInFront(const QWidget* page) const;
 
   void SetAdapterLines(const std::vector<std::string>& lines) override;
   int AdapterSelection() const override;

@@ -141,6 +141,7 @@ void Shell::EnableAdapterSelector(bool enabled) { view_.EnableAdapterSelector(en
 
 void Shell::ShowSwitchPages() {
   StopStatisticsTimer();
+  if (pages_.resetStatisticsPage) pages_.resetStatisticsPage();
   for (Sheet s : kSwitchSheets) view_.SetSheetVisible(s, true);
   view_.SetSheetVisible(Sheet::kNetwork, false);
   view_.ShowStatisticsPage();
@@ -151,8 +152,9 @@ void Shell::HideSwitchPages() {
   for (Sheet s : kSwitchSheets) view_.SetSheetVisible(s, false);
 }
 
-// The statistics page owns the timer; it arrives with that page.
-void Shell::StopStatisticsTimer() {}
+void Shell::StopStatisticsTimer() {
+  if (pages_.stopStatisticsTimer) pages_.stopStatisticsTimer();
+}
 
 void Shell::PostRediscoverRequest() { view_.PostRediscoverRequest(); }
 
@@ -160,13 +162,15 @@ void Shell::PostCloseRequest() { view_.PostCloseRequest(); }
 
 void Shell::RedrawSwitchInformation() { view_.RedrawSwitchInformationPage(); }
 
-// The VLAN tables arrive with the VLAN pages.
-void Shell::ResetVlanTables(const PortLayout&, bool) {}
+void Shell::ResetVlanTables(const PortLayout& layout, bool microcontrollerModel) {
+  if (pages_.resetVlanTables) pages_.resetVlanTables(layout, microcontrollerModel);
+}
 
-// Saving arrives with the save page; until then nothing is saved and nothing claims it was.
-bool Shell::SaveSettings() { return false; }
+// Without a save page nothing is saved, and nothing claims it was.
+bool Shell::SaveSettings() { return pages_.saveSettings && pages_.saveSettings(); }
 
-// The statistics counts arrive with the statistics page.
-void Shell::ZeroStatisticsCounts() {}
+void Shell::ZeroStatisticsCounts() {
+  if (pages_.zeroStatisticsCounts) pages_.zeroStatisticsCounts();
+}
 
 }  // namespace velkor

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "app/page_hooks.h"
 #include "app/shell_view.h"
 #include "device/connection.h"
 #include "device/identification.h"
@@ -36,6 +37,7 @@ class Shell : public ConnectionHooks {
   // Whether the window may close.
   bool CloseRequested() { return connection_.FormClose(); }
 
+  void SetPageHooks(PageHooks hooks) { pages_ = std::move(hooks); }
   Connection& GetConnection() { return connection_; }
   SwitchIdentifier& Identifier() { return identifier_; }
 
@@ -67,6 +69,7 @@ class Shell : public ConnectionHooks {
   std::function<void()> onListingFailure_;
   SwitchIdentifier identifier_;
   Connection connection_;
+  PageHooks pages_;
 };
 
 }  // namespace velkor

@@ -24,6 +24,12 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, st
       a.json = true;
     } else if (word == "--help" || word == "-h") {
       a.help = true;
+    } else if (word.rfind("--", 0) == 0 && kValueOptions.count(word.substr(2))) {
+      const auto v = value();
+      if (!v) return std::nullopt;
+      a.values[word.substr(2)] = *v;
+    } else if (word.rfind("--", 0) == 0 && kFlagOptions.count(word.substr(2))) {
+      a.flags.insert(word.substr(2));
     } else if (word.rfind("--", 0) == 0) {
       error = "unknown option " + word;
       return std::nullopt;
@@ -34,6 +40,12 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, st
     }
   }
   return a;
+}
+
+std::optional<std::string> Arguments::Value(const std::string& name) const {
+  const auto it = values.find(name);
+  if (it == values.end()) return std::nullopt;
+  return it->second;
 }
 
 std::optional<uint32_t> ParseNumber(const std::string& text, uint32_t max) {

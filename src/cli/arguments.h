@@ -1,13 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace velkor::cli {
 
-// A command line: the command word, its operands and the common options.
+// A command line: the command word, its operands and the options.
 struct Arguments {
   std::string command;
   std::vector<std::string> operands;
@@ -15,7 +17,17 @@ struct Arguments {
   std::optional<std::string> switchMac;
   bool json = false;
   bool help = false;
+  // The other options that take a value ("--watch 5" is {"watch", "5"}) and the flags ("--yes").
+  std::map<std::string, std::string> values;
+  std::set<std::string> flags;
+
+  std::optional<std::string> Value(const std::string& name) const;
+  bool Flag(const std::string& name) const { return flags.count(name) != 0; }
 };
+
+// The options every command accepts; a command ignores those that mean nothing to it.
+inline const std::set<std::string> kValueOptions{"password", "code", "watch", "rx", "tx", "speed", "flow", "state"};
+inline const std::set<std::string> kFlagOptions{"yes"};
 
 // none (with error text) when an option is unknown or lacks its value.
 std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, std::string& error);

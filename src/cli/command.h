@@ -31,6 +31,10 @@ const std::vector<Command>& SegmentCommands();
 const std::vector<Command>& RegisterCommands();
 const std::vector<Command>& PhyCommands();
 const std::vector<Command>& EepromCommands();
+const std::vector<Command>& LoginCommands();
+const std::vector<Command>& StatisticsCommands();
+const std::vector<Command>& PortCommands();
+const std::vector<Command>& MaintenanceCommands();
 
 // Reports a read that got no reply; never prints a lost value as 0.
 int SwitchLost(CommandContext& c, const std::string& what);

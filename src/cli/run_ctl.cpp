@@ -31,7 +31,8 @@ namespace {
 
 std::vector<Command> AllCommands() {
   std::vector<Command> all;
-  for (const auto* group : {&SegmentCommands(), &RegisterCommands(), &PhyCommands(), &EepromCommands()})
+  for (const auto* group : {&SegmentCommands(), &RegisterCommands(), &PhyCommands(), &EepromCommands(),
+                            &LoginCommands(), &StatisticsCommands(), &PortCommands(), &MaintenanceCommands()})
     all.insert(all.end(), group->begin(), group->end());
   return all;
 }
