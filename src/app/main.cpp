@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
   // The adapter list is the one thing the program cannot run without.
   velkor::Shell shell(transport, prompter, connectDialog, progressDialog, busy, window, [] { std::exit(1); });
 
-  window.SetHandlers({
+  velkor::ShellHandlers handlers{
       .adapterChosen = [&] { shell.SelectAdapter(); },
       .rediscoverRequested = [&] { shell.OnRediscoverRequest(); },
       .closeAllowed = [&] { return shell.CloseRequested(); },
@@ -40,7 +40,17 @@ int main(int argc, char** argv) {
               .connectChosen = [&](int row) { shell.ConnectMenuClick(row); },
               .connectEnabled = [&](int row) { return shell.ConnectMenuEnabled(row); },
           },
-  });
+  };
+  velkor::PageHooks pageHooks;
+
+  // Port statistics.
+
+  // Port settings, trunk groups and port descriptions.
+
+  // Save, factory reset, soft reset and the switch description.
+
+  window.SetHandlers(std::move(handlers));
+  shell.SetPageHooks(std::move(pageHooks));
   window.show();
   shell.Start();
   return app.exec();
