@@ -73,7 +73,8 @@ TForm1::TForm1(QWidget* parent)
   CreatePages();
   connect(sheets_, &QTabWidget::currentChanged, this, [this](int index) {
     const std::function<void()>* shown[] = {&handlers_.networkSheetShown, &handlers_.switchStatusSheetShown,
-                                            &handlers_.switchConfigurationSheetShown, &handlers_.systemSheetShown};
+                                            &handlers_.switchConfigurationSheetShown,
+                                            &handlers_.systemSheetShown};
     if (index >= 0 && index < static_cast<int>(std::size(shown)) && *shown[index]) (*shown[index])();
   });
   SetSheetVisible(Sheet::kSwitchStatus, false);

@@ -38,7 +38,7 @@ class SwitchInfoPage;
 struct ShellHandlers {
   std::function<void()> adapterChosen;  // the user picked a line of the adapter selector
   std::function<void()> rediscoverRequested;
-  std::function<bool()> closeAllowed;       // asked whenever the window is about to close
+  std::function<bool()> closeAllowed;  // asked whenever the window is about to close
   // A sheet became the current sheet.
   std::function<void()> networkSheetShown;
   std::function<void()> switchStatusSheetShown;

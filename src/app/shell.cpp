@@ -109,7 +109,8 @@ void Shell::FillSwitchList() {
   if (discovery.SwitchCount() == 0) return;
   std::vector<SwitchRow> rows;
   for (size_t i = 0; i < discovery.SwitchCount(); ++i)
-    rows.push_back({std::string(ModelName(discovery.ModelCode(i))), discovery.Switch(i)->macText, ReadDescription(i)});
+    rows.push_back(
+        {std::string(ModelName(discovery.ModelCode(i))), discovery.Switch(i)->macText, ReadDescription(i)});
   view_.SetSwitchRows(rows);
 }
 

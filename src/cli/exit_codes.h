@@ -12,6 +12,7 @@ enum ExitCode : int {
   kExitNoSwitch = 5,      // no switch answered, or not the one asked for
   kExitSwitchLost = 6,    // the switch stopped answering during the command
   kExitCannotOpen = 7,    // the capture library cannot list, open or filter the adapter
+  kExitNotConnected = 8,  // login refused or not confirmed, or the switch could not be identified
 };
 
 }  // namespace velkor::cli

@@ -6,5 +6,6 @@
 int main(int argc, char** argv) {
   velkor::PcapBackend backend;
   velkor::SystemClock clock;
-  return velkor::cli::RunCtl({argv + 1, argv + argc}, backend, clock, std::cout, std::cerr);
+  velkor::cli::SystemTerminal terminal;
+  return velkor::cli::RunCtl({argv + 1, argv + argc}, backend, clock, terminal, std::cout, std::cerr);
 }

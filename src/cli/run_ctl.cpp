@@ -38,17 +38,20 @@ std::vector<Command> AllCommands() {
 }
 
 void Usage(std::ostream& s) {
-  s << "usage: velkorctl COMMAND [OPERANDS] [--iface NAME] [--switch MAC] [--json]\ncommands:\n";
+  s << "usage: velkorctl COMMAND [OPERANDS] [--iface NAME] [--switch MAC] [--password PASSWORD] [--yes] "
+       "[--json]\n"
+       "commands:\n";
   for (const Command& c : AllCommands()) s << "  " << c.synopsis << "\n";
   s << "numbers are decimal or 0x hexadecimal; --iface and --switch may be left out when only one answers\n"
        "exit codes: 0 done, 1 written value does not read back, 2 usage, 3 no such interface,\n"
-       "  4 no permission to capture, 5 no switch answered, 6 switch stopped answering, 7 capture error\n";
+       "  4 no permission to capture, 5 no switch answered, 6 switch stopped answering, 7 capture error,\n"
+       "  8 not connected (login refused or not confirmed, switch not identified)\n";
 }
 
 }  // namespace
 
-int RunCtl(const std::vector<std::string>& args, PacketBackend& backend, Clock& clock, std::ostream& out,
-           std::ostream& err) {
+int RunCtl(const std::vector<std::string>& args, PacketBackend& backend, Clock& clock, Terminal& terminal,
+           std::ostream& out, std::ostream& err) {
   std::string error;
   const auto parsed = ParseArguments(args, error);
   if (!parsed) {
@@ -66,7 +69,7 @@ int RunCtl(const std::vector<std::string>& args, PacketBackend& backend, Clock& 
       err << "usage: velkorctl " << command.synopsis << "\n";
       return kExitUsage;
     }
-    CtlSession session(backend, clock, err);
+    CtlSession session(backend, clock, terminal, err);
     Output output(out, parsed->json);
     CommandContext context{*parsed, session, output, err};
     return command.run(context);

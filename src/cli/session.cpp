@@ -1,9 +1,20 @@
 #include "cli/session.h"
 
 #include "cli/exit_codes.h"
+#include "device/message_table.h"
+#include "device/model.h"
 #include "transport/pcap_backend.h"
 
 namespace velkor::cli {
+
+CtlSession::CtlSession(PacketBackend& backend, Clock& clock, Terminal& terminal, std::ostream& err)
+    : err_(err),
+      transport_(backend, clock, errors_, busy_),
+      prompter_(terminal, err),
+      dialog_(terminal, err),
+      progress_(clock),
+      identifier_(transport_.discovery, transport_.link, transport_.engine, transport_.access),
+      connection_(transport_, identifier_, prompter_, dialog_, progress_, busy_, hooks_) {}
 
 void CtlSession::ForwardDiagnostics() {
   err_ << errors_.str();
@@ -70,20 +81,45 @@ int CtlSession::SelectSwitch(const std::optional<std::string>& mac) {
     return kExitNoSwitch;
   }
   discovery.Select(*index);
-  return ConnectSelected();
-}
-
-int CtlSession::ConnectSelected() {
-  if (transport_.link.SetRegisterFilter(transport_.discovery.SelectedMac()) != 0) {
-    err_ << "velkorctl: cannot filter the replies of the switch\n";
-    return kExitCannotOpen;
-  }
   return kExitOk;
 }
 
-int CtlSession::Connect(const Arguments& args) {
+int CtlSession::LogIn() {
+  const size_t index = transport_.discovery.Selected();
+  const int code = transport_.discovery.ModelCode(index);
+  if (ModelName(code) == Message(MessageId::kUnknown)) {
+    err_ << "velkorctl: " << transport_.discovery.SelectedSwitch()->macText << " reports model code " << code
+         << ", which this program does not manage\n";
+    return kExitNotConnected;
+  }
+  const bool connected = connection_.ConnectToSwitch(static_cast<int>(index));
+  ForwardDiagnostics();
+  return connected ? kExitOk : kExitNotConnected;
+}
+
+int CtlSession::Reach(const Arguments& args) {
+  prompter_.AssumeYes(args.Flag("yes"));
   if (const int e = OpenAdapter(args.iface)) return e;
   return SelectSwitch(args.switchMac);
+}
+
+int CtlSession::Connect(const Arguments& args) {
+  if (const int e = Reach(args)) return e;
+  dialog_.UsePassword(args.Value("password"));
+  return LogIn();
+}
+
+int CtlSession::RecoverPassword(const Arguments& args, const std::string& code) {
+  if (const int e = Reach(args)) return e;
+  dialog_.UseRecoveryCode(code);
+  if (LogIn() == kExitOk) {
+    err_ << "velkorctl: this model has no connection password to recover\n";
+    return kExitUsage;
+  }
+  if (!dialog_.Asked()) return kExitNotConnected;
+  if (prompter_.Showed(Message(MessageId::kPasswordRecovered))) return kExitOk;
+  if (prompter_.Showed(Message(MessageId::kPasswordRecoveryFailed))) return kExitFailure;
+  return kExitNotConnected;
 }
 
 }  // namespace velkor::cli

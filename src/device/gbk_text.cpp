@@ -19,11 +19,13 @@ class Converter {
   Converter(const Converter&) = delete;
   Converter& operator=(const Converter&) = delete;
 
+  bool Usable() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
   enum class Stop { kDone, kInvalid, kIncomplete };
 
   // Converts as much of in as possible, appending to out; reports why it stopped.
   Stop Convert(const char*& in, size_t& inLeft, std::string& out) {
-    if (cd_ == reinterpret_cast<iconv_t>(-1)) return Stop::kInvalid;
+    if (!Usable()) return Stop::kInvalid;
     char buffer[256];
     while (inLeft > 0) {
       char* dst = buffer;
@@ -66,6 +68,20 @@ std::optional<std::vector<uint8_t>> Utf8ToGbk(std::string_view text) {
   Converter gbk("GBK", "UTF-8");
   if (gbk.Convert(in, left, out) != Converter::Stop::kDone) return std::nullopt;
   return std::vector<uint8_t>(out.begin(), out.end());
+}
+
+std::string Utf8ToCharset(std::string_view text, const std::string& charset) {
+  Converter converter((charset + "//TRANSLIT").c_str(), "UTF-8");
+  if (!converter.Usable()) return std::string(text);
+  const char* in = text.data();
+  size_t left = text.size();
+  std::string out;
+  while (converter.Convert(in, left, out) == Converter::Stop::kInvalid && left > 0) {
+    out += '?';
+    ++in;
+    --left;
+  }
+  return out;
 }
 
 }  // namespace velkor

@@ -18,4 +18,8 @@ std::string GbkToUtf8(std::span<const uint8_t> bytes);
 // The GBK bytes of text, or none when some character has no GBK form.
 std::optional<std::vector<uint8_t>> Utf8ToGbk(std::string_view text);
 
+// text in the character set charset (a terminal's, say), characters it lacks approximated or shown
+// as '?'; text unchanged when the system cannot convert to charset at all.
+std::string Utf8ToCharset(std::string_view text, const std::string& charset);
+
 }  // namespace velkor

@@ -6,6 +6,7 @@
 #include "cli/exit_codes.h"
 #include "cli/run_ctl.h"
 #include "support/fake_switch.h"
+#include "support/scripted_terminal.h"
 #include "transport/memory_wire.h"
 #include "transport/pcap_backend.h"
 
@@ -64,13 +65,23 @@ class CtlTest : public ::testing::Test {
   MemoryWire wire{clock};
   FakeSwitch sw{kSwitch};
   Segment segment{sw};
+  testing::ScriptedTerminal terminal;
   std::ostringstream out, err;
 
-  void SetUp() override { wire.AddDevice({"veth0", "", 0x0A000001u}, kHost, &segment); }
+  // A QX-F8A with connection password "abc12", which the user types when asked.
+  void SetUp() override {
+    wire.AddDevice({"veth0", "", 0x0A000001u}, kHost, &segment);
+    sw.modelCode = 2;
+    sw.registers[0x0207] = 0x4140;
+    sw.registers[0x0208] = 0x0002;
+    sw.eeprom[0x1C] = 2;
+    std::copy_n("abc12", 5, &sw.eeprom[0x1A2]);
+    terminal.password = "abc12";
+  }
   int Run(std::vector<std::string> args, PacketBackend* backend = nullptr) {
     out.str("");
     err.str("");
-    return RunCtl(args, backend ? *backend : wire, clock, out, err);
+    return RunCtl(args, backend ? *backend : wire, clock, terminal, out, err);
   }
   bool ErrorSays(const std::string& text) const { return err.str().find(text) != std::string::npos; }
 };
@@ -130,7 +141,7 @@ TEST_F(CtlTest, DiscoverListsEveryHelloRecordWithItsUpstream) {
   EXPECT_EQ(Run({"discover", "--json"}), kExitOk);
   EXPECT_EQ(
       out.str(),
-      "[{\"mac\": \"00:E0:4C:00:00:10\", \"model\": 1, \"port\": 1, \"upstream\": \"00:00:00:00:00:00\", "
+      "[{\"mac\": \"00:E0:4C:00:00:10\", \"model\": 2, \"port\": 1, \"upstream\": \"00:00:00:00:00:00\", "
       "\"upstream_port\": 0},\n"
       " {\"mac\": \"00:E0:4C:00:00:11\", \"model\": 4, \"port\": 2, \"upstream\": \"00:E0:4C:00:00:10\", "
       "\"upstream_port\": 5}]\n");
@@ -139,12 +150,11 @@ TEST_F(CtlTest, DiscoverListsEveryHelloRecordWithItsUpstream) {
 }
 
 TEST_F(CtlTest, RegisterWritesAreVerifiedByReadingBack) {
-  sw.registers[0x0207] = 0x4140;
   EXPECT_EQ(Run({"get", "0x0207"}), kExitOk);
   EXPECT_EQ(out.str(), "register: 0x0207\nvalue: 0x4140\n");
-  EXPECT_EQ(Run({"set", "519", "0x1234", "--json"}), kExitOk);
-  EXPECT_EQ(out.str(), "{\"register\": \"0x0207\", \"written\": \"0x1234\"}\n");
-  EXPECT_EQ(sw.registers[0x0207], 0x1234u);
+  EXPECT_EQ(Run({"set", "784", "0x1234", "--json"}), kExitOk);
+  EXPECT_EQ(out.str(), "{\"register\": \"0x0310\", \"written\": \"0x1234\"}\n");
+  EXPECT_EQ(sw.registers[0x0310], 0x1234u);
   // A register that keeps some bits of its own (read-only or self-clearing) does not verify.
   sw.onGet = [](uint16_t reg, uint32_t value) { return reg == 0x0300 ? value & 0x00FF : value; };
   EXPECT_EQ(Run({"set", "0x0300", "0x1234"}), kExitFailure);
@@ -153,14 +163,17 @@ TEST_F(CtlTest, RegisterWritesAreVerifiedByReadingBack) {
 }
 
 TEST_F(CtlTest, LostRepliesAreErrorsNeverZeros) {
-  sw.silent.insert(0x0100);
-  EXPECT_EQ(Run({"get", "0x0100"}), kExitSwitchLost);
+  sw.silent.insert(0x0310);
+  EXPECT_EQ(Run({"get", "0x0310"}), kExitSwitchLost);
   EXPECT_EQ(out.str(), "");
   EXPECT_TRUE(ErrorSays("did not answer"));
   // The write went out but its readback got no answer: not a success either.
-  EXPECT_EQ(Run({"set", "0x0100", "1"}), kExitSwitchLost);
+  EXPECT_EQ(Run({"set", "0x0310", "1"}), kExitSwitchLost);
   EXPECT_EQ(out.str(), "");
-  sw.silent.insert(0x0218);
+  // The EEPROM falls silent once the command reaches the byte asked for, after the login.
+  sw.onSet = [&](uint16_t reg, uint32_t v) {
+    if (reg == 0x0217 && (v & 0x7FF) == 0x10) sw.silent.insert(0x0218);
+  };
   EXPECT_EQ(Run({"eeprom-get", "0x10", "2"}), kExitSwitchLost);
   EXPECT_EQ(out.str(), "");
 }

@@ -22,19 +22,19 @@ echo "$OUT" | grep -q "\"mac\": \"$second\", \"model\": 2, .*\"upstream\": \"00:
 expect_exit 2 in_host "$CTL" get 0x0207
 expect_exit 5 in_host "$CTL" get 0x0207 --switch 02:10:00:00:00:09
 
-expect_exit 0 in_host "$CTL" get 0x0208 --switch $first --json
+expect_exit 0 in_host "$CTL" get 0x0208 --switch $first --password vemix --json
 echo "$OUT" | grep -q '^{"register": "0x0208", "value": "0x' || fail "get printed $OUT"
-expect_exit 0 in_host "$CTL" set 0x030C 0x1234 --switch $first
-expect_exit 0 in_host "$CTL" get 0x030C --switch $first
+expect_exit 0 in_host "$CTL" set 0x030C 0x1234 --switch $first --password vemix
+expect_exit 0 in_host "$CTL" get 0x030C --switch $first --password vemix
 [ "$OUT" = $'register: 0x030C\nvalue: 0x1234' ] || fail "the written register reads $OUT"
 
 # The MAC stored in the EEPROM, read byte by byte through the control register's busy bit.
-expect_exit 0 in_host "$CTL" eeprom-get 0x012 6 --switch $cascaded --json
+expect_exit 0 in_host "$CTL" eeprom-get 0x012 6 --switch $cascaded --password vemix --json
 [ "$(echo "$OUT" | grep -o '"value": "0x[0-9A-F]*"' | tr -d '\n')" = \
   '"value": "0x02""value": "0x10""value": "0x00""value": "0x00""value": "0x00""value": "0x03"' ] ||
   fail "the EEPROM MAC reads $OUT"
-expect_exit 0 in_host "$CTL" eeprom-set 0x200 0x41 0x42 --switch $second
-expect_exit 0 in_host "$CTL" eeprom-get 0x200 2 --switch $second --json
+expect_exit 0 in_host "$CTL" eeprom-set 0x200 0x41 0x42 --switch $second --password vemix
+expect_exit 0 in_host "$CTL" eeprom-get 0x200 2 --switch $second --password vemix --json
 echo "$OUT" | grep -q '"address": "0x201", "value": "0x42"' || fail "the written EEPROM bytes read $OUT"
 stop_capture
 
@@ -51,9 +51,10 @@ expect_frame "eth.src == $cascaded && rrcp.reply == 1 && rrcp.regaddr == 0x1702 
 expect_frame "$request && eth.dst == $cascaded && rrcp.opcode == 1 && rrcp.regaddr == 0x1802"
 [ "$(count_frames "$request && rrcp.opcode > 2")" -eq 0 ] || fail "a request with an unknown opcode was sent"
 
-# A switch that answers the hello but no longer its gets: an error, never a value of 0.
+# A switch that answers the hello but no longer its gets cannot even be logged in to: an error,
+# never a value of 0.
 stop_sim
 start_sim --switch QX-F16A,mac=$first --fault 0:lose,only=get
-expect_exit 6 in_host "$CTL" get 0x0207
+expect_exit 8 in_host "$CTL" get 0x0207 --password vemix
 [ -z "$OUT" ] || fail "a lost reply printed $OUT"
 echo "three switches: ok"

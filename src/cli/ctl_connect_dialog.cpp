@@ -1,0 +1,18 @@
+#include "cli/ctl_connect_dialog.h"
+
+namespace velkor::cli {
+
+ConnectOutcome CtlConnectDialog::Run(const std::string& modelName, const std::string& macText) {
+  asked_ = true;
+  if (code_) return {ConnectOutcome::Kind::kRecover, {}, *code_};
+  std::optional<std::string> password = password_;
+  if (!password && terminal_.Interactive())
+    password = terminal_.ReadLine("Connection password of " + modelName + " " + macText + ": ", true);
+  if (!password) {
+    err_ << "velkorctl: " << macText << " needs its connection password: give --password\n";
+    return {};
+  }
+  return {ConnectOutcome::Kind::kConnect, *password, {}};
+}
+
+}  // namespace velkor::cli

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "cli/terminal.h"
+#include "device/connect_dialog.h"
+
+namespace velkor::cli {
+
+// The password dialog on the command line: the password from --password, or asked for without echo
+// at a terminal; or, for a recovery, the code from --code.
+class CtlConnectDialog : public ConnectDialog {
+ public:
+  CtlConnectDialog(Terminal& terminal, std::ostream& err) : terminal_(terminal), err_(err) {}
+
+  void UsePassword(std::optional<std::string> password) { password_ = std::move(password); }
+  void UseRecoveryCode(std::string code) { code_ = std::move(code); }
+  ConnectOutcome Run(const std::string& modelName, const std::string& macText) override;
+  // Whether a login asked for the password at all (the model without one does not).
+  bool Asked() const { return asked_; }
+
+ private:
+  Terminal& terminal_;
+  std::ostream& err_;
+  std::optional<std::string> password_;
+  std::optional<std::string> code_;
+  bool asked_ = false;
+};
+
+}  // namespace velkor::cli

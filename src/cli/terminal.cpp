@@ -1,0 +1,63 @@
+#include "cli/terminal.h"
+
+#include <langinfo.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <clocale>
+#include <iostream>
+
+#include "device/gbk_text.h"
+
+namespace velkor::cli {
+namespace {
+
+// Turns echo off for its lifetime, and back on however the read ends.
+class EchoOff {
+ public:
+  EchoOff() : saved_(tcgetattr(STDIN_FILENO, &old_) == 0) {
+    if (!saved_) return;
+    termios quiet = old_;
+    quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+  }
+  ~EchoOff() {
+    if (saved_) tcsetattr(STDIN_FILENO, TCSAFLUSH, &old_);
+  }
+  EchoOff(const EchoOff&) = delete;
+  EchoOff& operator=(const EchoOff&) = delete;
+
+ private:
+  termios old_{};
+  bool saved_;
+};
+
+}  // namespace
+
+SystemTerminal::SystemTerminal() {
+  std::setlocale(LC_CTYPE, "");
+  charset_ = nl_langinfo(CODESET);
+}
+
+bool SystemTerminal::Interactive() const { return isatty(STDIN_FILENO) && isatty(STDERR_FILENO); }
+
+std::optional<std::string> SystemTerminal::ReadLine(const std::string& prompt, bool secret) {
+  std::cerr << Local(prompt) << std::flush;
+  std::string line;
+  bool read;
+  if (secret) {
+    const EchoOff quiet;
+    read = static_cast<bool>(std::getline(std::cin, line));
+    std::cerr << "\n";
+  } else {
+    read = static_cast<bool>(std::getline(std::cin, line));
+  }
+  if (!read) return std::nullopt;
+  return line;
+}
+
+std::string SystemTerminal::Local(std::string_view utf8) const {
+  return charset_ == "UTF-8" ? std::string(utf8) : Utf8ToCharset(utf8, charset_);
+}
+
+}  // namespace velkor::cli

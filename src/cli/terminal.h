@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velkor::cli {
+
+// The user's terminal, behind a seam so tests script the answers: whether someone is there to ask,
+// reading an answer, and the character set messages are printed in.
+class Terminal {
+ public:
+  virtual ~Terminal() = default;
+  virtual bool Interactive() const = 0;
+  // Shows prompt and reads one line, without echo when secret; none at end of input.
+  virtual std::optional<std::string> ReadLine(const std::string& prompt, bool secret) = 0;
+  // UTF-8 text as the terminal shows it.
+  virtual std::string Local(std::string_view utf8) const = 0;
+};
+
+// Standard input and error of the process, in the locale's character set.
+class SystemTerminal : public Terminal {
+ public:
+  SystemTerminal();
+  bool Interactive() const override;
+  std::optional<std::string> ReadLine(const std::string& prompt, bool secret) override;
+  std::string Local(std::string_view utf8) const override;
+
+ private:
+  std::string charset_;
+};
+
+// No one to ask: questions are answered No and passwords come only from the command line.
+class NoTerminal : public Terminal {
+ public:
+  bool Interactive() const override { return false; }
+  std::optional<std::string> ReadLine(const std::string&, bool) override { return std::nullopt; }
+  std::string Local(std::string_view utf8) const override { return std::string(utf8); }
+};
+
+}  // namespace velkor::cli
