@@ -7,7 +7,7 @@
 #include "app/main_window.h"
 #include "app/progress_dialog.h"
 #include "app/qt_prompter.h"
-#include "app/shell.h"
+#include "app/program.h"
 #include "transport/pcap_backend.h"
 
 // RunApplication: the window and its dialogs are created once and live for the whole run.
@@ -26,22 +26,10 @@ int main(int argc, char** argv) {
   velkor::SystemClock clock;
   velkor::TransportSession transport(backend, clock, std::cerr, busy);
   // The adapter list is the one thing the program cannot run without.
-  velkor::Shell shell(transport, prompter, connectDialog, progressDialog, busy, window, [] { std::exit(1); });
-
-  velkor::ShellHandlers handlers{
-      .adapterChosen = [&] { shell.SelectAdapter(); },
-      .rediscoverRequested = [&] { shell.OnRediscoverRequest(); },
-      .closeAllowed = [&] { return shell.CloseRequested(); },
-      .networkSheetShown = [&] { shell.NetworkSheetShow(); },
-      .switchList =
-          {
-              .refreshClicked = [&] { shell.RefreshClick(); },
-              .rowDoubleClicked = [&](int row) { shell.SwitchListDoubleClick(row); },
-              .connectChosen = [&](int row) { shell.ConnectMenuClick(row); },
-              .connectEnabled = [&](int row) { return shell.ConnectMenuEnabled(row); },
-          },
-  };
-  velkor::PageHooks pageHooks;
+  velkor::Program program(window, transport, prompter, connectDialog, progressDialog, busy, [] { std::exit(1); });
+  velkor::Shell& shell = program.GetShell();
+  velkor::ShellHandlers& handlers = program.Handlers();
+  velkor::PageHooks& pageHooks = program.Hooks();
 
   // Port statistics.
 
@@ -49,9 +37,6 @@ int main(int argc, char** argv) {
 
   // Save, factory reset, soft reset and the switch description.
 
-  window.SetHandlers(std::move(handlers));
-  shell.SetPageHooks(std::move(pageHooks));
-  window.show();
-  shell.Start();
+  program.Start();
   return app.exec();
 }

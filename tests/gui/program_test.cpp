@@ -1,0 +1,205 @@
+#include "app/program.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <sstream>
+
+#include "device/message_table.h"
+#include "sim/segment.h"
+#include "support/scripted_connection_ui.h"
+#include "support/scripted_prompter.h"
+
+namespace velkor {
+namespace {
+
+constexpr Mac kHost{0x02, 0, 0, 0, 0, 0x01};
+
+ConnectOutcome Password(const std::string& p) { return {ConnectOutcome::Kind::kConnect, p, ""}; }
+
+// The whole program as main() assembles it, on the offscreen platform, with emulated switches on
+// the in-memory wire and the user's answers scripted.
+class ProgramTest : public ::testing::Test {
+ protected:
+  VirtualClock clock;
+  MemoryWire wire{clock};
+  sim::Segment segment{clock};
+  std::ostringstream errors;
+  BusyIndicator busy;
+  TransportSession transport{wire, clock, errors, busy};
+  testing::ScriptedPrompter prompter;
+  testing::ScriptedConnectDialog dialog;
+  testing::CountingProgressUi progress;
+  TForm1 window;
+  int listingFailures = 0;
+  Program program{window, transport, prompter, dialog, progress, busy, [this] { ++listingFailures; }};
+
+  // A QX-F16A, a QX-G26A and a switch of model code 5, on one adapter unless a test adds more.
+  void AttachSwitches() {
+    segment.AddSwitch({.modelCode = 1, .mac = {0x02, 0x10, 0, 0, 0, 0x01}});
+    segment.AddSwitch({.modelCode = 6, .mac = {0x02, 0x10, 0, 0, 0, 0x02}});
+    segment.AddSwitch({.modelCode = 5, .mac = {0x02, 0x10, 0, 0, 0, 0x03}});
+    wire.AddDevice({"veth0", "", 0x0A000001u}, kHost, &segment);
+  }
+  void Start() {
+    program.Start();
+    QCoreApplication::processEvents();
+  }
+
+  QComboBox* Adapters() { return window.findChild<QComboBox*>("ComboBox1"); }
+  QTableWidget* List() { return window.findChild<QTableWidget*>("ListView1"); }
+  QString Label() { return window.findChild<QLabel*>("ConnectedSwitch")->text(); }
+  int RowOf(const char* model) {
+    for (int r = 0; r < List()->rowCount(); ++r)
+      if (List()->item(r, 0)->text() == QString::fromUtf8(model)) return r;
+    return -1;
+  }
+  std::vector<std::string> Shown() const {
+    std::vector<std::string> texts;
+    for (const Prompt& p : prompter.shown) texts.push_back(p.text);
+    return texts;
+  }
+  void DoubleClick(QPoint at) {
+    QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(List()->viewport(), Qt::LeftButton, {}, at);
+  }
+  QPoint CentreOf(int row) { return List()->visualItemRect(List()->item(row, 0)).center(); }
+  // Right-clicks the selected row and picks "连接交换机" if it is enabled; whether it was.
+  bool PickConnectFromMenu() {
+    bool enabled = false;
+    QTimer::singleShot(0, [&] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      QAction* entry = menu->actions().first();
+      enabled = entry->isEnabled();
+      menu->setActiveAction(entry);
+      QTest::keyClick(menu, Qt::Key_Return);
+      if (menu->isVisible()) menu->close();
+    });
+    emit List()->customContextMenuRequested(QPoint(10, 10));
+    return enabled;
+  }
+  bool SwitchSheetsShown() {
+    return window.SheetVisible(Sheet::kSwitchStatus) && window.SheetVisible(Sheet::kSwitchConfiguration) &&
+           window.SheetVisible(Sheet::kSystem) && !window.SheetVisible(Sheet::kNetwork);
+  }
+  bool ListShown() {
+    return window.SheetVisible(Sheet::kNetwork) && !window.SheetVisible(Sheet::kSwitchStatus) &&
+           !window.SheetVisible(Sheet::kSwitchConfiguration) && !window.SheetVisible(Sheet::kSystem);
+  }
+};
+
+TEST_F(ProgramTest, OneAdapterIsPickedAndDiscoveredAtStart) {
+  AttachSwitches();
+  Start();
+  EXPECT_FALSE(Adapters()->isEnabled());
+  EXPECT_EQ(Adapters()->currentIndex(), 0);
+  ASSERT_EQ(List()->rowCount(), 3);
+  EXPECT_EQ(List()->item(RowOf("QX-F16A"), 0)->foreground().color(), QColor(0, 128, 0));
+  EXPECT_EQ(List()->item(RowOf("未知"), 0)->foreground().color(), QColor(255, 0, 0));
+  EXPECT_TRUE(ListShown());
+  EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(ProgramTest, SeveralAdaptersLeaveTheSelectorOnTheFirst) {
+  AttachSwitches();
+  wire.AddDevice({"veth1", "", 0x0A000101u}, kHost, nullptr);
+  Start();
+  EXPECT_TRUE(Adapters()->isEnabled());
+  EXPECT_EQ(Adapters()->count(), 2);
+  EXPECT_EQ(Adapters()->currentIndex(), 0);
+  EXPECT_EQ(List()->rowCount(), 3);
+  // The second adapter has nothing behind it.
+  Adapters()->setCurrentIndex(1);
+  emit Adapters()->activated(1);
+  EXPECT_EQ(List()->rowCount(), 0);
+  EXPECT_EQ(Shown(), std::vector<std::string>{std::string(Message(MessageId::kNoSwitchDetected))});
+}
+
+TEST_F(ProgramTest, NoAdapterIsSaid) {
+  Start();
+  EXPECT_EQ(Shown(), std::vector<std::string>{std::string(Message(MessageId::kNoNetworkInterface))});
+  EXPECT_EQ(Adapters()->count(), 0);
+  EXPECT_EQ(listingFailures, 0) << "an empty list is not a listing failure";
+}
+
+TEST_F(ProgramTest, NoSwitchIsSaidAtStartAndOnRefresh) {
+  wire.AddDevice({"veth0", "", 0x0A000001u}, kHost, &segment);
+  Start();
+  EXPECT_EQ(Shown(), std::vector<std::string>{std::string(Message(MessageId::kNoSwitchDetected))});
+  prompter.shown.clear();
+  window.Pages().switchList->findChild<QPushButton*>()->click();
+  EXPECT_EQ(Shown(), std::vector<std::string>{std::string(Message(MessageId::kNoSwitchDetected))});
+  EXPECT_EQ(List()->rowCount(), 0);
+}
+
+TEST_F(ProgramTest, UnknownModelAndEmptySpaceConnectNothing) {
+  AttachSwitches();
+  Start();
+  List()->selectRow(RowOf("未知"));
+  EXPECT_FALSE(PickConnectFromMenu());
+  DoubleClick(CentreOf(RowOf("未知")));
+  DoubleClick(QPoint(10, List()->viewport()->height() - 5));
+  EXPECT_EQ(dialog.runs, 0);
+  EXPECT_TRUE(ListShown());
+  EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(ProgramTest, DoubleClickAndMenuBothConnect) {
+  AttachSwitches();
+  Start();
+  dialog.outcomes = {Password("vemix")};
+  DoubleClick(CentreOf(RowOf("QX-F16A")));
+  EXPECT_EQ(dialog.runs, 1);
+  EXPECT_TRUE(SwitchSheetsShown());
+  EXPECT_TRUE(Label().startsWith(QStringLiteral("QX-F16A")));
+
+  // The model with a microcontroller connects from the menu without a password.
+  program.GetShell().GetConnection().Disconnect(false);
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(ListShown());
+  List()->selectRow(RowOf("QX-G26A"));
+  EXPECT_TRUE(PickConnectFromMenu());
+  EXPECT_EQ(dialog.runs, 1);
+  EXPECT_TRUE(SwitchSheetsShown());
+  EXPECT_TRUE(Label().startsWith(QStringLiteral("QX-G26A")));
+}
+
+TEST_F(ProgramTest, DisconnectRediscoversThroughThePostedRequest) {
+  AttachSwitches();
+  Start();
+  dialog.outcomes = {Password("vemix")};
+  DoubleClick(CentreOf(RowOf("QX-F16A")));
+  ASSERT_TRUE(SwitchSheetsShown());
+  const uint64_t hellos = segment.Agent(0).Frames().hellos;
+  prompter.Script(Answer::kYes);  // disconnect
+  prompter.Script(Answer::kNo);   // do not save
+  program.GetShell().GetConnection().DisConnectBtnClick();
+  EXPECT_EQ(Label(), QString::fromUtf8(Message(MessageId::kNotConnected).data()));
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(ListShown());
+  EXPECT_EQ(List()->rowCount(), 3);
+  EXPECT_GT(segment.Agent(0).Frames().hellos, hellos) << "the list was refilled by a new discovery";
+}
+
+TEST_F(ProgramTest, CloseWithUnsavedSettingsCanBeCancelled) {
+  AttachSwitches();
+  Start();
+  dialog.outcomes = {Password("vemix")};
+  DoubleClick(CentreOf(RowOf("QX-F16A")));
+  ASSERT_TRUE(program.GetShell().GetConnection().State().unsaved);
+  prompter.Script(Answer::kCancel);
+  EXPECT_FALSE(window.close());
+  EXPECT_TRUE(window.isVisible());
+  ASSERT_FALSE(prompter.shown.empty());
+  EXPECT_EQ(prompter.shown.back().kind, MessageKind::kQuestion);
+}
+
+}  // namespace
+}  // namespace velkor
