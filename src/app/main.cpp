@@ -5,9 +5,10 @@
 #include "app/busy_cursor.h"
 #include "app/connect_switch_dialog.h"
 #include "app/main_window.h"
+#include "app/program.h"
 #include "app/progress_dialog.h"
 #include "app/qt_prompter.h"
-#include "app/program.h"
+#include "pages/ports/port_description_dialog.h"
 #include "transport/pcap_backend.h"
 
 // RunApplication: the window and its dialogs are created once and live for the whole run.
@@ -21,22 +22,14 @@ int main(int argc, char** argv) {
   velkor::TProgressDlg progressDialog(&window);
   velkor::QtPrompter prompter(&window);
   velkor::BusyCursor busy;
+  velkor::TPortDescription portDescriptionDialog(&window);
 
   velkor::PcapBackend backend;
   velkor::SystemClock clock;
   velkor::TransportSession transport(backend, clock, std::cerr, busy);
   // The adapter list is the one thing the program cannot run without.
-  velkor::Program program(window, transport, prompter, connectDialog, progressDialog, busy, [] { std::exit(1); });
-  velkor::Shell& shell = program.GetShell();
-  velkor::ShellHandlers& handlers = program.Handlers();
-  velkor::PageHooks& pageHooks = program.Hooks();
-
-  // Port statistics.
-
-  // Port settings, trunk groups and port descriptions.
-
-  // Save, factory reset, soft reset and the switch description.
-
+  velkor::Program program(window, transport, {prompter, connectDialog, progressDialog, portDescriptionDialog},
+                          busy, [] { std::exit(1); });
   program.Start();
   return app.exec();
 }

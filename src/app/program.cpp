@@ -1,17 +1,28 @@
 #include "app/program.h"
 
+#include "pages/ports/port_settings_page.h"
+#include "pages/ports/port_settings_press_hook.h"
+#include "pages/ports/port_statistics_page.h"
+#include "pages/switch/save_reset_page.h"
+#include "pages/switch/switch_info_page.h"
+#include "pages/vlan/vlan_page.h"
+
 namespace velkor {
 
-Program::Program(TForm1& window, TransportSession& transport, Prompter& prompter,
-                 ConnectDialog& connectDialog, ProgressUi& progress, BusyIndicator& busy,
+Program::Program(TForm1& window, TransportSession& transport, ProgramDialogs dialogs, BusyIndicator& busy,
                  std::function<void()> onListingFailure)
     : window_(window),
-      shell_(transport, prompter, connectDialog, progress, busy, window, std::move(onListingFailure)),
+      pages_(window.Pages()),
+      shell_(transport, dialogs.prompter, dialogs.connect, dialogs.progress, busy, window,
+             std::move(onListingFailure)),
       handlers_{
           .adapterChosen = [this] { shell_.SelectAdapter(); },
           .rediscoverRequested = [this] { shell_.OnRediscoverRequest(); },
           .closeAllowed = [this] { return shell_.CloseRequested(); },
           .networkSheetShown = [this] { shell_.NetworkSheetShow(); },
+          .switchStatusSheetShown = [this] { statistics_.SwitchStatusSheetShow(); },
+          .switchConfigurationSheetShown = [this] { portSettings_.SwitchConfigurationSheetShow(); },
+          .systemSheetShown = [this] { saveReset_.SwitchInternalsSheetShow(); },
           .switchList =
               {
                   .refreshClicked = [this] { shell_.RefreshClick(); },
@@ -19,7 +30,55 @@ Program::Program(TForm1& window, TransportSession& transport, Prompter& prompter
                   .connectChosen = [this](int row) { shell_.ConnectMenuClick(row); },
                   .connectEnabled = [this](int row) { return shell_.ConnectMenuEnabled(row); },
               },
-      } {}
+      },
+      pageHooks_{
+          .stopStatisticsTimer = [this] { statistics_.StopTimer(); },
+          .resetStatisticsPage = [this] { statistics_.EnterIdle(); },
+          .zeroStatisticsCounts = [this] { statistics_.ZeroFastEthernetCounts(); },
+          .saveSettings = [this] { return saveReset_.SaveSettings() == 0; },
+      },
+      statistics_(transport, shell_.Identifier(), shell_.GetConnection(), *pages_.portStatistics,
+                  {.selectPages =
+                       [this] {
+                         window_.SelectPage(pages_.portStatistics);
+                         window_.SelectPage(pages_.portSettings);
+                       },
+                   .pageInFront = [this] { return window_.PageInFront(pages_.portStatistics); }}),
+      portSettings_(transport, shell_.GetConnection(), shell_.Identifier(), *pages_.portSettings),
+      portDescriptions_(portSettings_, dialogs.portDescription, dialogs.progress, busy),
+      switchDescription_(shell_.GetConnection(), transport.blocks, dialogs.prompter, busy,
+                         *pages_.switchInfo),
+      saveReset_(
+          {transport, shell_.Identifier(), shell_.GetConnection(), dialogs.prompter, dialogs.progress, busy},
+          statistics_, switchDescription_, *pages_.saveReset) {
+  WireStatistics();
+  WirePortSettings();
+  WireMaintenance();
+}
+
+void Program::WireStatistics() { pages_.portStatistics->Attach(statistics_); }
+
+void Program::WirePortSettings() {
+  pages_.portSettings->Attach(&portSettings_, &portDescriptions_);
+  portSettings_.SetHooks({.repaintSheet = [this] { window_.repaint(); },
+                          .selectPortSettingsPage = [this] { window_.SelectPage(pages_.portSettings); },
+                          .vlanPageActive = [this] { return window_.PageInFront(pages_.vlan); },
+                          .revealVlanPage = [this] { window_.SetPageVisible(pages_.vlan, true); }});
+  OnSheetTabsPressed(pages_.vlan, [this] { portSettings_.SwitchConfigurationPageControlMouseDown(); });
+}
+
+void Program::WireMaintenance() {
+  pages_.switchInfo->SetChangeHandler([this] { switchDescription_.Button7Click(); });
+  pages_.saveReset->SetHandlers({.factoryResetClicked = [this] { saveReset_.Button5Click(); },
+                                 .saveClicked = [this] { saveReset_.Button24Click(); },
+                                 .softResetClicked = [this] { saveReset_.Button19Click(); },
+                                 .disconnectClicked = [this] { shell_.GetConnection().DisConnectBtnClick(); },
+                                 .selectMaintenancePages =
+                                     [this] {
+                                       window_.SelectPage(pages_.saveReset);
+                                       window_.SelectPage(pages_.portSettings);
+                                     }});
+}
 
 void Program::Start() {
   window_.SetHandlers(handlers_);

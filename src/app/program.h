@@ -5,30 +5,51 @@
 #include "app/main_window.h"
 #include "app/page_hooks.h"
 #include "app/shell.h"
+#include "pages/ports/port_description_prompt.h"
+#include "pages/ports/port_descriptions.h"
+#include "pages/ports/port_settings.h"
+#include "pages/ports/port_statistics.h"
+#include "pages/switch/save_reset.h"
+#include "pages/switch/switch_description.h"
 
 namespace velkor {
+
+// The dialogs and prompts the program shows, passed in so that tests script them.
+struct ProgramDialogs {
+  Prompter& prompter;
+  ConnectDialog& connect;
+  ProgressUi& progress;
+  PortDescriptionPrompt& portDescription;
+};
 
 // The program as main() assembles it, with every seam passed in: the window and its dialogs, the
 // transport on whatever wire, the prompts. Tests build the same assembly on the offscreen platform
 // against the in-memory wire.
 class Program {
  public:
-  Program(TForm1& window, TransportSession& transport, Prompter& prompter, ConnectDialog& connectDialog,
-          ProgressUi& progress, BusyIndicator& busy, std::function<void()> onListingFailure);
+  Program(TForm1& window, TransportSession& transport, ProgramDialogs dialogs, BusyIndicator& busy,
+          std::function<void()> onListingFailure);
 
-  // The window's handlers and the pages' hooks, for the pages to add theirs before Start.
-  ShellHandlers& Handlers() { return handlers_; }
-  PageHooks& Hooks() { return pageHooks_; }
   Shell& GetShell() { return shell_; }
 
-  // Hands the handlers and hooks over, shows the window and picks the adapter.
+  // Hands the handlers and hooks to the window and the shell, shows the window and picks the adapter.
   void Start();
 
  private:
+  void WireStatistics();
+  void WirePortSettings();
+  void WireMaintenance();
+
   TForm1& window_;
+  const ShellPages& pages_;
   Shell shell_;
   ShellHandlers handlers_;
   PageHooks pageHooks_;
+  PortStatistics statistics_;
+  PortSettings portSettings_;
+  PortDescriptions portDescriptions_;
+  SwitchDescription switchDescription_;
+  SaveReset saveReset_;
 };
 
 }  // namespace velkor

@@ -1,10 +1,211 @@
+#include <array>
+#include <optional>
+#include <string_view>
+
 #include "cli/command.h"
+#include "cli/exit_codes.h"
+#include "cli/port_list.h"
+#include "pages/ports/statistics_batch.h"
+#include "pages/ports/statistics_totals.h"
 
 namespace velkor::cli {
 
+namespace {
+
+// The names the command line uses for counters and units.
+constexpr std::array<std::string_view, 3> kCounterNames{"rx", "tx", "drop"};
+constexpr std::array<std::string_view, 4> kUnitNames{"bytes", "frames", "crc", "collisions"};
+
+constexpr uint32_t kMaxWatchSeconds = 86400;
+
+template <typename T, size_t N>
+std::optional<T> Named(const std::array<std::string_view, N>& names, const std::string& text) {
+  for (size_t i = 0; i < N; ++i)
+    if (names[i] == text) return static_cast<T>(i);
+  return std::nullopt;
+}
+
+std::string CounterName(TrafficCounter c) { return std::string(kCounterNames[static_cast<size_t>(c)]); }
+std::string UnitName(CounterUnit u) { return std::string(kUnitNames[static_cast<size_t>(u)]); }
+
+// What one port's counters read: values (raw or running totals) and units, none where unknown.
+struct PortReading {
+  std::array<uint64_t, 3> values{};
+  std::array<std::optional<CounterUnit>, 3> units;
+};
+
+Record ReadingRecord(const std::string& port, const PortReading& reading) {
+  Record record{{"port", port}};
+  for (TrafficCounter c : kTrafficCounters) {
+    const size_t i = static_cast<size_t>(c);
+    record.push_back({CounterName(c), static_cast<int64_t>(reading.values[i])});
+    record.push_back({CounterName(c) + "_unit", reading.units[i] ? UnitName(*reading.units[i]) : ""});
+  }
+  return record;
+}
+
+std::optional<std::vector<size_t>> Ports(CommandContext& c, const std::string& text) {
+  std::string error;
+  auto rows = ParsePortList(text, c.session.Identifier().Layout(), error);
+  if (!rows) c.err << "velkorctl: " << c.args.command << ": " << error << "\n";
+  return rows;
+}
+
+// "SECONDS" or "SECONDSxCOUNT": the interval and, when given, how many readings to print.
+bool ParseWatch(const std::string& text, uint32_t& seconds, std::optional<uint32_t>& count) {
+  const size_t x = text.find('x');
+  const auto s = ParseNumber(text.substr(0, x), kMaxWatchSeconds);
+  if (!s || *s == 0) return false;
+  seconds = *s;
+  if (x == std::string::npos) return true;
+  count = ParseNumber(text.substr(x + 1), UINT32_MAX);
+  return count && *count != 0;
+}
+
+int ReadOnce(CommandContext& c, const std::vector<size_t>& rows) {
+  const PortLayout& layout = c.session.Identifier().Layout();
+  StatisticsBatch batch(c.session.Transport().engine);
+  batch.Read(StatisticsRegisters::kAll, layout.PortSlots());
+  std::vector<Record> records;
+  for (size_t row : rows) {
+    const int chipPort = layout.ChipPortOfRow(row);
+    PortReading reading;
+    for (TrafficCounter counter : kTrafficCounters) {
+      const auto value = batch.Counter(counter, chipPort);
+      const auto unit = batch.Unit(counter, chipPort);
+      if (!value || !unit) return SwitchLost(c, "the counters of port " + PanelName(layout, row));
+      reading.values[static_cast<size_t>(counter)] = *value;
+      reading.units[static_cast<size_t>(counter)] = *unit;
+    }
+    records.push_back(ReadingRecord(PanelName(layout, row), reading));
+  }
+  c.out.Array(records);
+  return kExitOk;
+}
+
+// The running totals of one port while watching. A unit change restarts the chip's counter at
+// 0, so its total restarts too instead of counting the drop as a wrap.
+struct WatchedPort {
+  size_t row;
+  int chipPort;
+  RowTotals totals;
+  std::array<std::optional<CounterUnit>, 3> units;
+
+  PortReading Take(const StatisticsBatch& batch) {
+    PortReading reading;
+    for (TrafficCounter counter : kTrafficCounters) {
+      const size_t i = static_cast<size_t>(counter);
+      const auto unit = batch.Unit(counter, chipPort);
+      if (unit && units[i] && *unit != *units[i]) totals[i].Restart();
+      if (unit) units[i] = unit;
+      // A lost reply is skipped: the total stands until the next reading.
+      if (const auto raw = batch.Counter(counter, chipPort)) totals[i].Take(*raw);
+      reading.values[i] = totals[i].Total();
+      reading.units[i] = units[i];
+    }
+    return reading;
+  }
+};
+
+int Watch(CommandContext& c, const std::vector<size_t>& rows, uint32_t seconds,
+          std::optional<uint32_t> count) {
+  const PortLayout& layout = c.session.Identifier().Layout();
+  RegisterEngine& engine = c.session.Transport().engine;
+  std::vector<WatchedPort> ports;
+  StatisticsBatch batch(engine);
+  batch.Read(StatisticsRegisters::kAll, layout.PortSlots());
+  for (size_t row : rows) {
+    WatchedPort& port = ports.emplace_back(WatchedPort{row, layout.ChipPortOfRow(row), {}, {}});
+    for (TrafficCounter counter : kTrafficCounters) {
+      const size_t i = static_cast<size_t>(counter);
+      port.totals[i].Start(batch.Counter(counter, port.chipPort));
+      port.units[i] = batch.Unit(counter, port.chipPort);
+    }
+  }
+  for (uint32_t printed = 0; !count || printed < *count; ++printed) {
+    engine.GetClock().SleepMs(uint64_t{seconds} * 1000);
+    if (!c.session.GetConnection().CheckConnection()) return kExitSwitchLost;
+    batch.Read(StatisticsRegisters::kAll, layout.PortSlots());
+    std::vector<Record> records;
+    for (WatchedPort& port : ports) {
+      Record record = ReadingRecord(PanelName(layout, port.row), port.Take(batch));
+      record.push_back({"seconds", static_cast<int64_t>(uint64_t{seconds} * (printed + 1))});
+      records.push_back(std::move(record));
+    }
+    c.out.Array(records);
+  }
+  return kExitOk;
+}
+
+int Stats(CommandContext& c) {
+  uint32_t seconds = 0;
+  std::optional<uint32_t> count;
+  const auto watch = c.args.Value("watch");
+  if (watch && !ParseWatch(*watch, seconds, count)) {
+    c.err << "velkorctl: stats: --watch takes SECONDS or SECONDSxCOUNT, SECONDS from 1 to "
+          << kMaxWatchSeconds << ": " << *watch << "\n";
+    return kExitUsage;
+  }
+  if (const int e = c.session.Connect(c.args)) return e;
+  const auto rows = Ports(c, c.args.operands.empty() ? "all" : c.args.operands[0]);
+  if (!rows) return kExitUsage;
+  return watch ? Watch(c, *rows, seconds, count) : ReadOnce(c, *rows);
+}
+
+// Each unit register is written once for all the ports it holds, then read back.
+int StatsUnit(CommandContext& c) {
+  const auto counter = Named<TrafficCounter>(kCounterNames, c.args.operands[1]);
+  const auto unit = Named<CounterUnit>(kUnitNames, c.args.operands[2]);
+  if (!counter || !unit) {
+    c.err << "velkorctl: stats-unit: the counter is rx, tx or drop and the unit bytes, frames, crc or "
+             "collisions\n";
+    return kExitUsage;
+  }
+  if (const int e = c.session.Connect(c.args)) return e;
+  const auto rows = Ports(c, c.args.operands[0]);
+  if (!rows) return kExitUsage;
+  const PortLayout& layout = c.session.Identifier().Layout();
+
+  StatisticsBatch batch(c.session.Transport().engine);
+  batch.Read(StatisticsRegisters::kUnits, layout.PortSlots());
+  std::vector<bool> changed;
+  for (size_t row : *rows) {
+    const int chipPort = layout.ChipPortOfRow(row);
+    const auto current = batch.Unit(*counter, chipPort);
+    if (!current) return SwitchLost(c, "the units of port " + PanelName(layout, row));
+    changed.push_back(*current != *unit);
+    if (changed.back()) batch.SetUnit(*counter, chipPort, *unit);
+  }
+  batch.Flush();
+
+  batch.Read(StatisticsRegisters::kUnits, layout.PortSlots());
+  std::vector<Record> records;
+  for (size_t i = 0; i < rows->size(); ++i) {
+    const std::string port = PanelName(layout, (*rows)[i]);
+    const auto back = batch.Unit(*counter, layout.ChipPortOfRow((*rows)[i]));
+    if (!back) return SwitchLost(c, "the units of port " + port);
+    if (*back != *unit) {
+      c.err << "velkorctl: port " << port << " counts " << CounterName(*counter) << " in " << UnitName(*back)
+            << ", not " << UnitName(*unit) << "\n";
+      return kExitFailure;
+    }
+    records.push_back({{"port", port},
+                       {"counter", CounterName(*counter)},
+                       {"unit", UnitName(*unit)},
+                       {"changed", static_cast<bool>(changed[i])}});
+  }
+  c.out.Array(records);
+  return kExitOk;
+}
+
+}  // namespace
+
 // Commands on traffic counters: stats, stats-unit.
 const std::vector<Command>& StatisticsCommands() {
-  static const std::vector<Command> commands{};
+  static const std::vector<Command> commands{
+      {"stats", "stats [PORTS] [--watch SECONDS[xCOUNT]]", 0, 1, Stats},
+      {"stats-unit", "stats-unit PORTS rx|tx|drop bytes|frames|crc|collisions", 3, 3, StatsUnit},
+  };
   return commands;
 }
 

@@ -39,7 +39,11 @@ class ProgramTest : public ::testing::Test {
   testing::CountingProgressUi progress;
   TForm1 window;
   int listingFailures = 0;
-  Program program{window, transport, prompter, dialog, progress, busy, [this] { ++listingFailures; }};
+  struct NoDescription : PortDescriptionPrompt {
+    std::optional<std::string> Ask() override { return std::nullopt; }
+  } portDescription;
+  Program program{
+      window, transport, {prompter, dialog, progress, portDescription}, busy, [this] { ++listingFailures; }};
 
   // A QX-F16A, a QX-G26A and a switch of model code 5, on one adapter unless a test adds more.
   void AttachSwitches() {

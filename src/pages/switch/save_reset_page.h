@@ -1,15 +1,44 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+
+#include "app/model_dependent_page.h"
+#include "pages/switch/save_reset.h"
+
+class QGroupBox;
 
 namespace velkor {
 
-// The page "恢复与保存设置及断开连接": save, factory reset, soft reset, export, import, disconnect.
-class SaveResetPage : public QWidget {
+// What the page's buttons do; unset entries do nothing.
+struct SaveResetHandlers {
+  std::function<void()> factoryResetClicked;
+  std::function<void()> saveClicked;
+  std::function<void()> softResetClicked;
+  std::function<void()> disconnectClicked;
+  // Brings this page and the port settings page to the front of their sheets.
+  std::function<void()> selectMaintenancePages;
+};
+
+// The page "恢复与保存设置及断开连接": save, factory reset, soft reset, disconnect.
+class SaveResetPage : public QWidget, public SaveResetView, public ModelDependentPage {
   Q_OBJECT
 
  public:
-  using QWidget::QWidget;
+  explicit SaveResetPage(QWidget* parent = nullptr);
+
+  void SetHandlers(SaveResetHandlers handlers) { handlers_ = std::move(handlers); }
+
+  // SaveResetView.
+  void Repaint() override;
+  void SelectMaintenancePages() override;
+
+  // ModelDependentPage: the microcontroller model has no password the caption could mention.
+  void ApplyModelControls(bool microcontrollerModel) override;
+
+ private:
+  SaveResetHandlers handlers_;
+  QGroupBox* group_;
 };
 
 }  // namespace velkor

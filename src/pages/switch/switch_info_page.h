@@ -1,15 +1,35 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+
+#include "pages/switch/switch_description.h"
+
+class QLineEdit;
 
 namespace velkor {
 
-// The page "交换机信息设置": the switch's and its ports' descriptions.
-class SwitchInfoPage : public QWidget {
+// The page "交换机信息设置": the switch description.
+class SwitchInfoPage : public QWidget, public SwitchDescriptionView {
   Q_OBJECT
 
  public:
-  using QWidget::QWidget;
+  explicit SwitchInfoPage(QWidget* parent = nullptr);
+
+  // "修改"; unset does nothing.
+  void SetChangeHandler(std::function<void()> handler) { changeClicked_ = std::move(handler); }
+
+  // SwitchDescriptionView.
+  void Repaint() override;
+  void SetDescriptionText(const std::string& text) override;
+  std::string DescriptionText() const override;
+
+ private:
+  // Keeps the edit within what the switch can store.
+  void FitEdit();
+
+  std::function<void()> changeClicked_;
+  QLineEdit* edit_;
 };
 
 }  // namespace velkor

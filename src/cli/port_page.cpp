@@ -1,0 +1,61 @@
+#include "cli/port_page.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace velkor::cli {
+
+namespace {
+
+std::string Normalized(std::string_view text) {
+  std::string out;
+  for (char c : text)
+    if (c != ' ') out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
+bool EndsWith(const std::string& s, std::string_view tail) {
+  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+struct Alias {
+  const char* pageText;
+  const char* forms[2];
+};
+constexpr Alias kAliases[] = {
+    {"无限制", {"none", "unlimited"}}, {"打开", {"on", "enable"}},   {"启用", {"on", "enable"}},
+    {"关闭", {"off", "disable"}},      {"禁止", {"off", "disable"}},
+};
+
+// "2mbps" and "2m"; "100mfull" and "100full"; the page text itself; and the words of kAliases.
+std::vector<std::string> Forms(const PortSettingItem& item) {
+  const std::string text = Normalized(item.text);
+  std::vector<std::string> forms{text};
+  if (EndsWith(text, "bps")) forms.push_back(text.substr(0, text.size() - 3));
+  if (const size_t m = text.find("m"); item.column == PortColumn::kSpeed && m != std::string::npos)
+    forms.push_back(text.substr(0, m) + text.substr(m + 1));
+  for (const Alias& alias : kAliases)
+    if (text == alias.pageText) forms.insert(forms.end(), std::begin(alias.forms), std::end(alias.forms));
+  return forms;
+}
+
+}  // namespace
+
+std::optional<size_t> CtlPortPage::FocusedRow() const {
+  return selected_.empty() ? std::nullopt : std::optional<size_t>(selected_.front());
+}
+
+std::optional<PortSettingItem> ParseSettingValue(PortColumn column, const std::string& text) {
+  std::vector<PortSettingItem> candidates;
+  for (const PortSettingItem& item : PortSettingItems())
+    if (item.column == column) candidates.push_back(item);
+  if (column == PortColumn::kSpeed) candidates.push_back(kFullGigabitItem);
+  const std::string wanted = Normalized(text);
+  for (const PortSettingItem& item : candidates) {
+    const std::vector<std::string> forms = Forms(item);
+    if (std::find(forms.begin(), forms.end(), wanted) != forms.end()) return item;
+  }
+  return std::nullopt;
+}
+
+}  // namespace velkor::cli

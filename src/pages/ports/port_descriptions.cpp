@@ -1,0 +1,55 @@
+#include "pages/ports/port_descriptions.h"
+
+namespace velkor {
+
+bool PortDescriptions::ReadSlot(size_t port, Progress* bar) {
+  PortDescriptionRecord bytes{};
+  const auto first = static_cast<uint16_t>(kPortDescriptionAddress + kPortDescriptionSize * port);
+  for (size_t j = 0; j < bytes.size(); ++j) {
+    const auto byte = page_.Transport().access.ReadEepromByte(static_cast<uint16_t>(first + j));
+    if (!byte) return false;
+    bytes[j] = *byte;
+    if (bar) bar->StepIt();
+  }
+  std::copy(bytes.begin(), bytes.end(), page_.Transport().cache.ports[port].begin());
+  return true;
+}
+
+bool PortDescriptions::WriteDescription(size_t port, const PortDescriptionRecord& record) {
+  if (port >= kPortDescriptionSlots) return false;
+  TransportSession& transport = page_.Transport();
+  const auto before = transport.cache.ports[port];
+  if (transport.blocks.WritePortDescription(port, record) == 0) return true;
+  // The cache may hold the text that was meant rather than the one stored: show the EEPROM's, or
+  // what was shown before when the EEPROM cannot be read either.
+  if (!ReadSlot(port, nullptr)) transport.cache.ports[port] = before;
+  return false;
+}
+
+void PortDescriptions::N1Click() {
+  const std::optional<std::string> text = prompt_.Ask();
+  if (!text) return;
+  const std::optional<PortDescriptionRecord> record = MakePortDescriptionRecord(*text);
+  busy_.Begin();
+  const auto feRows = static_cast<size_t>(page_.Layout().FeCount());
+  if (record) {
+    for (size_t row : page_.SelectedRows()) {
+      // A switch that stopped answering would cost each further row its full time-outs.
+      if (row < feRows && !WriteDescription(row, *record)) break;
+    }
+  }
+  busy_.End();
+  page_.FillPortSettings();
+}
+
+void PortDescriptions::Button8Click() {
+  const int feCount = page_.Layout().FeCount();
+  {
+    const auto bar = progress_.ShowProgress(8 * feCount);
+    for (int i = 0; i < feCount && i < static_cast<int>(kPortDescriptionSlots); ++i)
+      if (!ReadSlot(static_cast<size_t>(i), bar.get())) break;
+  }
+  page_.FillPortSettings();
+}
+
+}  // namespace velkor

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <unordered_map>
+
+#include "transport/register_engine.h"
+
+namespace velkor {
+
+// One batch read of a set of registers, then masked changes and one flush. A register whose read
+// got no reply has no value and takes no change: writing it back would put invented bits on the
+// switch.
+class RegisterBatch {
+ public:
+  explicit RegisterBatch(RegisterEngine& engine) : engine_(engine) { engine_.BeginBatch(); }
+
+  void Queue(uint16_t reg);
+  void Transmit() { engine_.TransmitBatch(); }
+  // The register's value, or none when it was not queued or its reply was lost.
+  std::optional<uint32_t> Value(uint16_t reg) const;
+  // Sets the bits of mask to bits; false (and nothing changed) when the register has no value.
+  bool SetBits(uint16_t reg, uint32_t mask, uint32_t bits);
+  // Writes every changed register once.
+  void Flush() { engine_.FlushBatch(); }
+
+ private:
+  RegisterEngine& engine_;
+  std::unordered_map<uint16_t, int> index_;
+};
+
+}  // namespace velkor

@@ -1,0 +1,184 @@
+#include "pages/ports/port_settings_page.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "pages/ports/port_descriptions.h"
+#include "pages/ports/port_settings.h"
+
+namespace velkor {
+namespace {
+
+// The port caption, then one column per PortColumn; width 0 marks a column that is present but
+// not shown.
+constexpr int kWidths[1 + kPortColumnCount] = {40, 0, 100, 100, 150, 165, 0, 138};
+
+QTableWidget* MakeList(QWidget* parent) {
+  auto* list = new QTableWidget(0, 1 + kPortColumnCount, parent);
+  list->setObjectName(QStringLiteral("ListView7"));
+  list->setToolTip(QStringLiteral("单击右键进行端口设置"));
+  list->setShowGrid(true);
+  list->setSelectionBehavior(QAbstractItemView::SelectRows);
+  list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list->setSortingEnabled(false);
+  list->setWordWrap(false);
+  list->verticalHeader()->hide();
+  list->setContextMenuPolicy(Qt::CustomContextMenu);
+  list->viewport()->setCursor(Qt::PointingHandCursor);
+
+  QHeaderView* header = list->horizontalHeader();
+  header->setSectionsClickable(false);
+  header->setSectionsMovable(false);
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(QHeaderView::Fixed);
+  list->setHorizontalHeaderItem(0, new QTableWidgetItem(QStringLiteral("端口")));
+  for (size_t c = 0; c < kPortColumnCount; ++c)
+    list->setHorizontalHeaderItem(
+        static_cast<int>(c + 1),
+        new QTableWidgetItem(QString::fromUtf8(ColumnCaption(static_cast<PortColumn>(c)))));
+  for (int c = 0; c <= static_cast<int>(kPortColumnCount); ++c) {
+    list->setColumnHidden(c, kWidths[c] == 0);
+    if (kWidths[c] > 0) header->resizeSection(c, kWidths[c]);
+  }
+  return list;
+}
+
+QTableWidgetItem* MakeCell(const std::string& text) {
+  return new QTableWidgetItem(QString::fromStdString(text));
+}
+
+}  // namespace
+
+PortSettingsPage::PortSettingsPage(QWidget* parent)
+    : QWidget(parent),
+      list_(MakeList(this)),
+      menu_(new QMenu(this)),
+      restart_(new QPushButton(QStringLiteral("重新协商"), this)),
+      describe_(new QPushButton(QStringLiteral("更新端口描述"), this)) {
+  menu_->setObjectName(QStringLiteral("PopupMenu2"));
+  restart_->setObjectName(QStringLiteral("BRestartAutoNeg"));
+  restart_->setToolTip(QStringLiteral("单击重新协商"));
+  describe_->setObjectName(QStringLiteral("Button8"));
+  BuildMenu();
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(describe_);
+  buttons->addWidget(restart_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(list_);
+  layout->addLayout(buttons);
+
+  connect(list_, &QWidget::customContextMenuRequested, this, &PortSettingsPage::ShowMenu);
+  connect(menu_, &QMenu::aboutToShow, this, &PortSettingsPage::PreparePopupMenu);
+  connect(restart_, &QPushButton::clicked, this, [this] {
+    if (logic_) logic_->BRestartAutoNegClick();
+  });
+  connect(describe_, &QPushButton::clicked, this, [this] {
+    if (descriptions_) descriptions_->Button8Click();
+  });
+}
+
+void PortSettingsPage::Attach(PortSettings* logic, PortDescriptions* descriptions) {
+  logic_ = logic;
+  descriptions_ = descriptions;
+}
+
+QMenu* PortSettingsPage::AddSubMenu(const char* name, PortColumn column, bool visible) {
+  QMenu* sub = menu_->addMenu(QString::fromUtf8(ColumnCaption(column)));
+  sub->setObjectName(QString::fromUtf8(name));
+  sub->menuAction()->setVisible(visible);
+  entries_[static_cast<size_t>(column)] = sub->menuAction();
+  return sub;
+}
+
+void PortSettingsPage::BuildMenu() {
+  for (const PortSubMenu& entry : PortSubMenus()) {
+    if (entry.column == PortColumn::kDescription) {
+      QAction* n1 = menu_->addAction(QString::fromUtf8(ColumnCaption(entry.column)));
+      n1->setObjectName(QString::fromUtf8(entry.name));
+      n1->setVisible(entry.visible);
+      entries_[static_cast<size_t>(entry.column)] = n1;
+      connect(n1, &QAction::triggered, this, [this] {
+        if (descriptions_) descriptions_->N1Click();
+      });
+      continue;
+    }
+    QMenu* sub = AddSubMenu(entry.name, entry.column, entry.visible);
+    for (const PortSettingItem& item : PortSettingItems()) {
+      if (item.column != entry.column) continue;
+      QAction* action = sub->addAction(QString::fromUtf8(item.text));
+      action->setObjectName(QString::fromUtf8(item.handler));
+      action->setVisible(item.visible);
+      connect(action, &QAction::triggered, this, [this, &item] {
+        if (logic_) logic_->SettingClick(item);
+      });
+    }
+    if (entry.column == PortColumn::kSpeed) {
+      fullGigabit_ = sub->addAction(QString::fromUtf8(kFullGigabitItem.text));
+      fullGigabit_->setObjectName(QString::fromUtf8(kFullGigabitItem.handler));
+      connect(fullGigabit_, &QAction::triggered, this, [this] {
+        if (logic_) logic_->AdvertisedSpeed1000MFullClick();
+      });
+    }
+    if (entry.column == PortColumn::kTrunk) {
+      QAction* off = sub->addAction(QStringLiteral("禁止"));
+      off->setObjectName(QStringLiteral("TrunkingDisabledClick"));
+      connect(off, &QAction::triggered, this, [this] {
+        if (logic_) logic_->TrunkingDisabledClick();
+      });
+      QAction* on = sub->addAction(QStringLiteral("启用"));
+      on->setObjectName(QStringLiteral("TrunkingEnabledClick"));
+      connect(on, &QAction::triggered, this, [this] {
+        if (logic_) logic_->TrunkingEnabledClick();
+      });
+    }
+  }
+}
+
+void PortSettingsPage::PreparePopupMenu() {
+  if (!logic_) return;
+  const PortMenuState state = logic_->PopupMenu2Popup();
+  for (size_t c = 0; c < kPortColumnCount; ++c) entries_[c]->setEnabled(state.enabled[c]);
+  if (state.fullGigabitVisible) fullGigabit_->setVisible(*state.fullGigabitVisible);
+}
+
+void PortSettingsPage::ShowMenu(const QPoint& position) {
+  menu_->exec(list_->viewport()->mapToGlobal(position));
+}
+
+// Painted at once: the handlers block the event loop while they talk to the switch.
+void PortSettingsPage::Repaint() { repaint(); }
+
+void PortSettingsPage::SetRows(const std::vector<PortSettingsRow>& rows) {
+  list_->setUpdatesEnabled(false);
+  list_->setRowCount(0);
+  list_->setRowCount(static_cast<int>(rows.size()));
+  for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+    list_->setItem(r, 0, MakeCell(rows[r].caption));
+    for (size_t c = 0; c < rows[r].cells.size(); ++c)
+      list_->setItem(r, static_cast<int>(c + 1), MakeCell(rows[r].cells[c]));
+  }
+  list_->setUpdatesEnabled(true);
+  list_->repaint();
+}
+
+std::vector<size_t> PortSettingsPage::SelectedRows() const {
+  std::vector<size_t> rows;
+  for (const QModelIndex& index : list_->selectionModel()->selectedRows()) rows.push_back(index.row());
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+std::optional<size_t> PortSettingsPage::FocusedRow() const {
+  const int row = list_->currentRow();
+  return row >= 0 ? std::optional<size_t>(row) : std::nullopt;
+}
+
+}  // namespace velkor

@@ -1,0 +1,182 @@
+#include "pages/ports/port_statistics_page.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "pages/ports/port_statistics.h"
+#include "pages/ports/statistics_menu.h"
+
+namespace velkor {
+namespace {
+
+struct Column {
+  const char* caption;
+  int width;
+  bool grows;  // the user may widen it up to kMaxCountWidth
+};
+
+constexpr Column kColumns[] = {
+    {"端口", 47, false},
+    {"RX计数", 121, true},
+    {"RX计数单位", 81, false},
+    {"TX计数", 121, true},
+    {"TX计数单位", 81, false},
+    {"帧丢弃计数", 121, true},
+    {"帧丢弃计数单位", 121, false},
+};
+constexpr int kMaxCountWidth = 300;
+constexpr int kRefreshMs = 3000;
+
+QTableWidget* MakeList(QWidget* parent) {
+  auto* list = new QTableWidget(0, std::size(kColumns), parent);
+  list->setObjectName(QStringLiteral("ListView5"));
+  list->setToolTip(QStringLiteral("单击右键设置计数单位"));
+  list->setShowGrid(true);
+  list->setSelectionBehavior(QAbstractItemView::SelectRows);
+  list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list->setSortingEnabled(false);
+  list->setWordWrap(false);
+  list->setMouseTracking(true);
+  list->verticalHeader()->hide();
+  list->setContextMenuPolicy(Qt::CustomContextMenu);
+
+  QHeaderView* header = list->horizontalHeader();
+  header->setSectionsClickable(false);
+  header->setSectionsMovable(false);
+  header->setStretchLastSection(false);
+  for (int c = 0; c < static_cast<int>(std::size(kColumns)); ++c) {
+    list->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromUtf8(kColumns[c].caption)));
+    header->setSectionResizeMode(c, kColumns[c].grows ? QHeaderView::Interactive : QHeaderView::Fixed);
+    header->resizeSection(c, kColumns[c].width);
+  }
+  QObject::connect(header, &QHeaderView::sectionResized, list, [header](int c, int, int size) {
+    if (kColumns[c].grows && size > kMaxCountWidth) header->resizeSection(c, kMaxCountWidth);
+  });
+  // A hand over the rows, the usual arrow elsewhere.
+  QObject::connect(list, &QAbstractItemView::entered, list,
+                   [list] { list->viewport()->setCursor(Qt::PointingHandCursor); });
+  QObject::connect(list, &QAbstractItemView::viewportEntered, list,
+                   [list] { list->viewport()->unsetCursor(); });
+  return list;
+}
+
+QTableWidgetItem* MakeCell(const std::string& text) {
+  return new QTableWidgetItem(QString::fromStdString(text));
+}
+
+}  // namespace
+
+PortStatisticsPage::PortStatisticsPage(QWidget* parent)
+    : QWidget(parent), list_(MakeList(this)), timer_(new QTimer(this)), menu_(new QMenu(this)) {
+  timer_->setObjectName(QStringLiteral("Timer1"));
+  timer_->setInterval(kRefreshMs);
+  connect(timer_, &QTimer::timeout, this, [this] {
+    if (logic_) logic_->Timer1Timer();
+  });
+  BuildMenu();
+  connect(list_, &QWidget::customContextMenuRequested, this, &PortStatisticsPage::ShowContextMenu);
+
+  start_ = AddButton("Button3", "开始计数", &PortStatistics::Button3Click);
+  start_->setToolTip(QStringLiteral("单击开始计数"));
+  stop_ = AddButton("Button21", "停止计数", &PortStatistics::Button21Click);
+  stop_->setToolTip(QStringLiteral("单击停止计数"));
+  pause_ = AddButton("Button6", "暂停刷新", &PortStatistics::Button6Click);
+  pause_->setToolTip(QStringLiteral("单击暂停或继续刷新计数值"));
+  clear_ = AddButton("Button1", "清除", &PortStatistics::Button1Click);
+  clear_->setEnabled(false);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  for (QPushButton* b : {start_, stop_, pause_, clear_}) buttons->addWidget(b);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(list_);
+  layout->addLayout(buttons);
+}
+
+QPushButton* PortStatisticsPage::AddButton(const char* name, const char* caption,
+                                           void (PortStatistics::*handler)()) {
+  auto* button = new QPushButton(QString::fromUtf8(caption), this);
+  button->setObjectName(QString::fromUtf8(name));
+  connect(button, &QPushButton::clicked, this, [this, handler] {
+    if (logic_) (logic_->*handler)();
+  });
+  return button;
+}
+
+void PortStatisticsPage::BuildMenu() {
+  menu_->setObjectName(QStringLiteral("PopupMenu1"));
+  for (const UnitMenu& unitMenu : kUnitMenus) {
+    QMenu* sub = menu_->addMenu(QString::fromUtf8(unitMenu.caption));
+    sub->setObjectName(QString::fromUtf8(unitMenu.name));
+    for (CounterUnit unit : unitMenu.units) {
+      const std::string_view text = UnitText(unit);
+      QAction* item = sub->addAction(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+      connect(item, &QAction::triggered, this, [this, counter = unitMenu.counter, unit] {
+        if (logic_) logic_->UnitClick(counter, unit);
+      });
+    }
+    unitMenus_.push_back(sub);
+  }
+}
+
+void PortStatisticsPage::ShowContextMenu(const QPoint& position) {
+  if (logic_) logic_->PopupMenu1Popup();
+  menu_->exec(list_->viewport()->mapToGlobal(position));
+}
+
+void PortStatisticsPage::Repaint() { repaint(); }
+
+void PortStatisticsPage::SetRows(const std::vector<StatisticsRow>& rows) {
+  list_->setUpdatesEnabled(false);
+  list_->setRowCount(0);
+  list_->setRowCount(static_cast<int>(rows.size()));
+  for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+    list_->setItem(r, 0, MakeCell(rows[r].caption));
+    for (size_t cell = 0; cell < rows[r].cells.size(); ++cell)
+      list_->setItem(r, static_cast<int>(cell) + 1, MakeCell(rows[r].cells[cell]));
+  }
+  list_->setUpdatesEnabled(true);
+}
+
+void PortStatisticsPage::SetCell(size_t row, size_t cell, const std::string& text) {
+  QTableWidgetItem* item = list_->item(static_cast<int>(row), static_cast<int>(cell) + 1);
+  if (item) item->setText(QString::fromStdString(text));
+}
+
+std::vector<size_t> PortStatisticsPage::SelectedRows() const {
+  std::vector<size_t> rows;
+  for (const QModelIndex& index : list_->selectionModel()->selectedRows())
+    rows.push_back(static_cast<size_t>(index.row()));
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+void PortStatisticsPage::ShowCounting(bool counting) {
+  start_->setEnabled(!counting);
+  for (QPushButton* b : {stop_, pause_, clear_}) b->setEnabled(counting);
+}
+
+void PortStatisticsPage::SetPauseCaption(std::string_view caption) {
+  pause_->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+}
+
+void PortStatisticsPage::RunTimer(bool running) {
+  if (running) {
+    timer_->start();
+  } else {
+    timer_->stop();
+  }
+}
+
+void PortStatisticsPage::EnableUnitMenus(bool enabled) {
+  for (QMenu* sub : unitMenus_) sub->menuAction()->setEnabled(enabled);
+}
+
+}  // namespace velkor

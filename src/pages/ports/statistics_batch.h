@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "pages/ports/statistics_registers.h"
+#include "transport/register_engine.h"
+
+namespace velkor {
+
+// Which statistics registers one exchange reads for every chip port slot.
+enum class StatisticsRegisters { kUnits, kCounters, kAll };
+
+// One batch exchange over the statistics registers: what the switch answered, chip port by chip
+// port, and the unit changes to write back. A register whose reply was lost reads as none, so it
+// is neither counted nor written back.
+class StatisticsBatch {
+ public:
+  explicit StatisticsBatch(RegisterEngine& engine) : engine_(engine) {}
+
+  // Begins a batch, queues what for chip ports 0 to portSlots - 1 and transmits.
+  void Read(StatisticsRegisters what, int portSlots);
+
+  std::optional<uint32_t> Counter(TrafficCounter counter, int chipPort) const;
+  std::optional<CounterUnit> Unit(TrafficCounter counter, int chipPort) const;
+  // Sets counter's unit of chipPort in the batch; false, changing nothing, when its unit register
+  // was not read or got no reply.
+  bool SetUnit(TrafficCounter counter, int chipPort, CounterUnit unit);
+  // Writes every changed unit register once, with its whole new value.
+  void Flush() { engine_.FlushBatch(); }
+
+ private:
+  static constexpr int kChipPorts = 26;
+
+  // The batch entry of chipPort's unit register or counter, or -1 when it was not read.
+  int UnitEntry(int chipPort) const;
+  int CounterEntry(TrafficCounter counter, int chipPort) const;
+  std::optional<uint32_t> Answer(int entry) const;
+
+  RegisterEngine& engine_;
+  std::array<int, kChipPorts / 2> unitEntries_{};
+  std::array<std::array<int, kChipPorts>, kTrafficCounters.size()> counterEntries_{};
+};
+
+}  // namespace velkor

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "device/connection.h"
+#include "device/identification.h"
+#include "device/progress_ui.h"
+#include "device/prompter.h"
+#include "pages/ports/statistics_control.h"
+#include "pages/switch/switch_description.h"
+#include "transport/transport_session.h"
+
+namespace velkor {
+
+// What the page "恢复与保存设置及断开连接" shows of the save and reset work.
+class SaveResetView {
+ public:
+  virtual ~SaveResetView() = default;
+  // Painted at once: the work that follows blocks the event loop.
+  virtual void Repaint() = 0;
+  // This page in front of the system sheet, and the port settings page in front of the feature
+  // sheet, so that both open on their first pages next time.
+  virtual void SelectMaintenancePages() = 0;
+};
+
+// Everything the save and reset work reaches: the switch, the connection, and the user.
+struct MaintenanceContext {
+  TransportSession& transport;
+  SwitchIdentifier& identifier;
+  Connection& connection;
+  Prompter& prompter;
+  ProgressUi& progress;
+  BusyIndicator& busy;
+};
+
+// Save, factory reset and soft reset. The direct path copies the live registers into the EEPROM's
+// configuration block; the QX-G26A's microcontroller does both jobs itself and is only told to.
+class SaveReset {
+ public:
+  SaveReset(const MaintenanceContext& context, StatisticsControl& statistics, SwitchDescription& description,
+            SaveResetView& view)
+      : c_(context), statistics_(statistics), description_(description), view_(view) {}
+
+  // "保存设置".
+  void Button24Click();
+  // 0 when the settings were saved and verified, -1 otherwise (the user has been told why).
+  int SaveSettings();
+  // "恢复出厂设置".
+  void Button5Click();
+  // "软复位": restarts the chip without a question; false when the control register did not answer
+  // and nothing was written.
+  bool Button19Click();
+  // The system sheet came to the front.
+  void SwitchInternalsSheetShow();
+
+ private:
+  int SaveDirect();
+  // False after a failure that FatalSwitchError has reported.
+  bool FactoryResetDirect();
+
+  MaintenanceContext c_;
+  StatisticsControl& statistics_;
+  SwitchDescription& description_;
+  SaveResetView& view_;
+};
+
+}  // namespace velkor

@@ -1,0 +1,119 @@
+// velkorctl's ports, port-set and port-describe against the emulator, on virtual time.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/exit_codes.h"
+#include "cli/port_page.h"
+#include "cli/run_ctl.h"
+#include "sim/segment.h"
+#include "support/scripted_terminal.h"
+#include "transport/memory_wire.h"
+
+namespace velkor::cli {
+namespace {
+
+constexpr Mac kHost{0x02, 0, 0, 0, 0, 0x01};
+
+class PortSettingsCliTest : public ::testing::Test {
+ protected:
+  void Start(uint8_t modelCode) {
+    segment.AddSwitch({.modelCode = modelCode});
+    wire.AddDevice({"veth0", "", 0x0A000001u}, kHost, &segment);
+    terminal.password = "vemix";
+  }
+  int Run(std::vector<std::string> args) {
+    out.str("");
+    err.str("");
+    return RunCtl(args, wire, clock, terminal, out, err);
+  }
+  bool Says(const std::ostringstream& s, const std::string& text) const {
+    return s.str().find(text) != std::string::npos;
+  }
+  sim::EmulatedSwitch& Switch() { return segment.Switch(0); }
+
+  VirtualClock clock;
+  sim::Segment segment{clock};
+  MemoryWire wire{clock};
+  testing::ScriptedTerminal terminal;
+  std::ostringstream out, err;
+};
+
+TEST(PortSettingValues, PageTextsAndShortFormsNameTheSameItem) {
+  for (const char* rx : {"2 Mbps", "2mbps", "2M", " 2 m "})
+    EXPECT_STREQ(ParseSettingValue(PortColumn::kRx, rx)->handler, "RxBandwidth2MbpsClick") << rx;
+  EXPECT_STREQ(ParseSettingValue(PortColumn::kTx, "none")->handler, "TxBandwidthNoLimitClick");
+  EXPECT_STREQ(ParseSettingValue(PortColumn::kSpeed, "100full")->handler, "AdvertisedSpeed100MFullClick");
+  EXPECT_STREQ(ParseSettingValue(PortColumn::kSpeed, "1000full")->handler, "AdvertisedSpeed1000MFullClick");
+  EXPECT_STREQ(ParseSettingValue(PortColumn::kFlow, "禁止")->handler, "PauseFlowControlDisabledClick");
+  EXPECT_STREQ(ParseSettingValue(PortColumn::kSwitch, "off")->handler, "EnabledNoClick");
+  for (const char* bad : {"3m", "fast", "", "100"})
+    EXPECT_FALSE(ParseSettingValue(PortColumn::kSpeed, bad)) << bad;
+}
+
+TEST_F(PortSettingsCliTest, ListsEveryPortWithThePagesTexts) {
+  Start(1);
+  Switch().Poke(0x0307, 0x02);
+  ASSERT_EQ(Run({"ports", "--json"}), kExitOk) << err.str();
+  EXPECT_TRUE(Says(out, R"("port": "1", "chip_port": 1, "state": "打开", "rx": "无限制", "tx": "无限制", )"
+                        R"("speed": "100M Full", "flow": "启用", "trunk": "Trunk 1", "description": "")"))
+      << out.str();
+  EXPECT_TRUE(Says(out, R"("port": "16")"));
+  ASSERT_EQ(Run({"ports"}), kExitOk);
+  EXPECT_TRUE(Says(out, "trunk: 禁止"));
+}
+
+TEST_F(PortSettingsCliTest, ChangesAreMadeAndReadBack) {
+  Start(1);
+  ASSERT_EQ(Run({"port-set", "3-4", "--rx", "2m", "--tx", "512 Kbps", "--speed", "10full", "--flow", "off"}),
+            kExitOk)
+      << err.str();
+  // Panel ports 3 and 4 are chip ports 3 and 2: both in 0x020B and 0x060B.
+  EXPECT_EQ(Switch().Peek(0x020B), 0x3535u);
+  EXPECT_EQ(Switch().Peek(0x060B) & 0x7F7F, 0x0303u);
+  EXPECT_TRUE(Says(out, "flow: 禁止"));
+
+  EXPECT_EQ(Run({"port-set", "5", "--state", "off"}), kExitOk);
+  EXPECT_EQ(Switch().Peek(0x0608) & 0x0020, 0x0020u);
+}
+
+TEST_F(PortSettingsCliTest, RefusesWhatThePageWouldNotOffer) {
+  Start(4);
+  EXPECT_EQ(Run({"port-set", "1", "--speed", "1000full"}), kExitUsage);
+  EXPECT_TRUE(Says(err, "not a gigabit port"));
+  EXPECT_EQ(Run({"port-set", "1", "--speed", "100half", "--flow", "on"}), kExitUsage);
+  EXPECT_EQ(Run({"port-set", "1", "--speed", "fast"}), kExitUsage);
+  EXPECT_EQ(Run({"port-set", "1"}), kExitUsage);
+  EXPECT_EQ(Run({"port-set", "G2", "--speed", "1000 full"}), kExitOk) << err.str();
+  EXPECT_TRUE(Says(out, "speed: 1000M Full"));
+
+  Switch().Poke(0x0307, 0x04);  // group 2: chip ports 4-7
+  const uint32_t before = Switch().Peek(0x020A);
+  EXPECT_EQ(Run({"port-set", "1-8", "--rx", "1m"}), kExitFailure);
+  EXPECT_TRUE(Says(err, "在使用Trunk期间您不能改变这些端口的设置"));
+  EXPECT_EQ(Switch().Peek(0x020A), before) << "nothing is written for any port";
+}
+
+TEST_F(PortSettingsCliTest, ADescriptionThatDoesNotReadBackIsAFailure) {
+  Start(1);
+  Switch().Eeprom().StickByte(0x22A + 8 * 2 + 1);
+  EXPECT_EQ(Run({"port-describe", "3", "desk"}), kExitFailure);
+  EXPECT_TRUE(Says(err, "reads back d, not desk")) << err.str();
+  EXPECT_TRUE(out.str().empty());
+}
+
+TEST_F(PortSettingsCliTest, DescriptionsTakeEightGbkBytes) {
+  Start(1);
+  ASSERT_EQ(Run({"port-describe", "1,2", "机房一楼"}), kExitOk) << err.str();
+  EXPECT_TRUE(Says(out, "description: 机房一楼"));
+  EXPECT_EQ(Switch().Eeprom().Byte(0x22A + 8), 0xBB);
+  EXPECT_EQ(Run({"port-describe", "1", "机房一楼二"}), kExitUsage);
+  EXPECT_EQ(Run({"port-describe", "1", "ABCDEFGHI"}), kExitUsage);
+  EXPECT_EQ(Switch().Eeprom().Byte(0x22A), 0xBB) << "refused before anything was written";
+  ASSERT_EQ(Run({"ports"}), kExitOk);
+  EXPECT_TRUE(Says(out, "description: 机房一楼"));
+}
+
+}  // namespace
+}  // namespace velkor::cli

@@ -1,0 +1,88 @@
+// velkorctl's save, factory-reset and describe against the emulator, on virtual time.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/exit_codes.h"
+#include "cli/run_ctl.h"
+#include "sim/segment.h"
+#include "support/scripted_terminal.h"
+#include "transport/memory_wire.h"
+
+namespace velkor::cli {
+namespace {
+
+constexpr Mac kHost{0x02, 0, 0, 0, 0, 0x01};
+
+class SaveResetCliTest : public ::testing::Test {
+ protected:
+  void Start(uint8_t modelCode) {
+    segment.AddSwitch({.modelCode = modelCode});
+    wire.AddDevice({"veth0", "", 0x0A000001u}, kHost, &segment);
+    terminal.password = "vemix";
+  }
+  int Run(std::vector<std::string> args) {
+    out.str("");
+    err.str("");
+    return RunCtl(args, wire, clock, terminal, out, err);
+  }
+  sim::EmulatedSwitch& Switch() { return segment.Switch(0); }
+
+  VirtualClock clock;
+  sim::Segment segment{clock};
+  MemoryWire wire{clock};
+  testing::ScriptedTerminal terminal;
+  std::ostringstream out, err;
+};
+
+TEST_F(SaveResetCliTest, MicrocontrollerSaveEndsWhenTheMicrocontrollerHasSaved) {
+  Start(6);
+  Switch().Write(0x060A, 0x0F0F);
+  const uint64_t start = clock.NowUs();
+  EXPECT_EQ(Run({"save"}), kExitOk) << err.str();
+  EXPECT_LT(clock.NowUs() - start, 10'000'000u) << "not the dialog's 600 s";
+  segment.PowerCycleAll();
+  EXPECT_EQ(Switch().Peek(0x060A), 0x0F0Fu);
+}
+
+TEST_F(SaveResetCliTest, MicrocontrollerThatNeverSavesFailsAfterTheDialogsWait) {
+  Start(6);
+  Switch().Mcu()->SetStuck(true);
+  const uint64_t start = clock.NowUs();
+  EXPECT_EQ(Run({"save"}), kExitFailure);
+  EXPECT_GE(clock.NowUs() - start, 600'000'000u);
+  EXPECT_LT(clock.NowUs() - start, 610'000'000u);
+
+  EXPECT_EQ(Run({"save"}), kExitFailure) << "the command bit is still pending";
+  EXPECT_NE(err.str().find("交换机忙，请稍后再试。"), std::string::npos);
+}
+
+TEST_F(SaveResetCliTest, FactoryResetNeedsAConfirmation) {
+  Start(2);
+  Switch().Write(0x060A, 0x0F0F);
+  terminal.replies = {"n"};
+  EXPECT_EQ(Run({"factory-reset"}), kExitUsage);
+  terminal.interactive = false;
+  EXPECT_EQ(Run({"factory-reset", "--password", "vemix"}), kExitUsage);
+  EXPECT_EQ(Switch().Peek(0x060A), 0x0F0Fu);
+
+  EXPECT_EQ(Run({"factory-reset", "--password", "vemix", "--yes"}), kExitOk) << err.str();
+  EXPECT_EQ(Switch().Peek(0x060A), 0xAFAFu);
+}
+
+TEST_F(SaveResetCliTest, DescribeStoresWhatFitsAndShowsWhatIsStored) {
+  Start(2);
+  EXPECT_EQ(Run({"describe", "机房一号机柜上层交换机左侧", "--json"}), kExitOk) << err.str();
+  EXPECT_EQ(out.str(), "{\"description\": \"机房一号机柜上层交换\"}\n");
+  EXPECT_NE(err.str().find("at most 20 GBK bytes"), std::string::npos);
+  EXPECT_EQ(Run({"describe", "--json"}), kExitOk);
+  EXPECT_EQ(out.str(), "{\"description\": \"机房一号机柜上层交换\"}\n");
+
+  Switch().Eeprom().SetByte(0x201, 0x5A);
+  Switch().Eeprom().StickByte(0x201);
+  EXPECT_EQ(Run({"describe", "x"}), kExitFailure);
+}
+
+}  // namespace
+}  // namespace velkor::cli

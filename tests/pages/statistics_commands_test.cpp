@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/exit_codes.h"
+#include "cli/run_ctl.h"
+#include "sim/segment.h"
+#include "support/scripted_terminal.h"
+
+namespace velkor::cli {
+namespace {
+
+using sim::Counter;
+
+// velkorctl against an emulated QX-G17A: panel port 3 is chip port 3, 4 is 2, 5 is 5, G1 is 24
+// and G2 25.
+class StatisticsCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    segment.AddSwitch({.modelCode = 4});
+    wire.AddDevice({"veth0", "", 0x0A000001u}, Mac{0x02, 0, 0, 0, 0, 0x01}, &segment);
+  }
+  sim::EmulatedSwitch& Switch() { return segment.Switch(0); }
+  sim::ManagementAgent& Agent() { return segment.Agent(0); }
+  int Run(std::vector<std::string> args) {
+    args.insert(args.end(), {"--password", "vemix"});
+    out.str("");
+    err.str("");
+    return RunCtl(args, wire, clock, terminal, out, err);
+  }
+  // Writes to the unit registers 0x0700-0x070C.
+  size_t UnitWrites() {
+    size_t n = 0;
+    for (const sim::ReceivedWrite& w : Agent().Writes()) n += w.reg >= 0x0700 && w.reg <= 0x070C;
+    return n;
+  }
+  bool Prints(const std::string& text) const { return out.str().find(text) != std::string::npos; }
+
+  VirtualClock clock;
+  MemoryWire wire{clock};
+  sim::Segment segment{clock};
+  testing::ScriptedTerminal terminal;
+  std::ostringstream out, err;
+};
+
+TEST_F(StatisticsCommandsTest, StatsPrintsEachPortsCountersAndUnits) {
+  Switch().Poke(0x0702, 0x0E40);  // chip port 5: receive frames, transmit CRC errors, drop collisions
+  Switch().SetCounter(5, Counter::kReceive, 123);
+  Switch().SetCounter(24, Counter::kDrop, 0xFFFFFFFFu);
+  ASSERT_EQ(Run({"stats", "5,G1", "--json"}), kExitOk) << err.str();
+  EXPECT_TRUE(Prints(R"({"port": "5", "rx": 123, "rx_unit": "frames", "tx": 0, "tx_unit": "crc", "drop": 0, )"
+                     R"("drop_unit": "collisions"})"))
+      << out.str();
+  EXPECT_TRUE(Prints(R"("port": "G1")"));
+  EXPECT_TRUE(Prints(R"("drop": 4294967295, "drop_unit": "bytes")"));
+
+  ASSERT_EQ(Run({"stats", "G1"}), kExitOk);
+  EXPECT_TRUE(Prints("port: G1\nrx: 0\nrx_unit: bytes\n")) << out.str();
+  EXPECT_EQ(Run({"stats", "G3"}), kExitUsage);
+}
+
+TEST_F(StatisticsCommandsTest, StatsReportsALostReplyInsteadOfPrintingIt) {
+  ASSERT_EQ(Run({"stats", "G2"}), kExitOk);
+  const uint64_t getsPerRun = Agent().Frames().gets;
+  // The last get of a run is chip port 25's drop counter, panel port G2.
+  Agent().Faults().Add({.target = sim::FaultTarget::kGet, .from = getsPerRun, .count = 1});
+  EXPECT_EQ(Run({"stats", "G2"}), kExitSwitchLost);
+  EXPECT_EQ(out.str(), "");
+  EXPECT_NE(err.str().find("port G2"), std::string::npos) << err.str();
+}
+
+TEST_F(StatisticsCommandsTest, WatchPrintsRunningTotalsBeyond32Bits) {
+  Switch().SetTraffic(24, Counter::kReceive, {.bytes = 1000000000});
+  ASSERT_EQ(Run({"stats", "G1", "--watch", "2x3"}), kExitOk) << err.str();
+  std::vector<int64_t> totals;
+  for (size_t at = 0; (at = out.str().find("rx: ", at)) != std::string::npos; at += 4)
+    totals.push_back(std::stoll(out.str().substr(at + 4)));
+  ASSERT_EQ(totals.size(), 3u) << out.str();
+  EXPECT_GT(totals[1], totals[0]);
+  // Three 2 s rounds at a gigabyte a second, each a little longer for the exchange itself.
+  EXPECT_GE(totals[2], 6000000000);
+  EXPECT_LT(totals[2], 6500000000);
+  EXPECT_TRUE(Prints("seconds: 6\n"));
+}
+
+TEST_F(StatisticsCommandsTest, WatchRefusesAnIntervalItCannotKeep) {
+  for (const char* watch : {"0", "5x0", "x3", "five", "86401"}) {
+    EXPECT_EQ(Run({"stats", "--watch", watch}), kExitUsage) << watch;
+  }
+  EXPECT_EQ(Agent().Frames().Total(), 0u) << "refused before touching the switch";
+}
+
+TEST_F(StatisticsCommandsTest, StatsUnitWritesSharedRegistersOnceAndVerifies) {
+  ASSERT_EQ(Run({"stats-unit", "3,4", "rx", "frames", "--json"}), kExitOk) << err.str();
+  EXPECT_EQ(Switch().Peek(0x0701), 0x0041u);
+  EXPECT_TRUE(Prints(R"({"port": "3", "counter": "rx", "unit": "frames", "changed": true})")) << out.str();
+  EXPECT_EQ(UnitWrites(), 1u);
+
+  Agent().ClearHistory();
+  ASSERT_EQ(Run({"stats-unit", "3", "rx", "frames"}), kExitOk);
+  EXPECT_EQ(UnitWrites(), 0u);
+  EXPECT_TRUE(Prints("changed: no"));
+
+  // The menu leaves it out, but the chip counts transmit CRC errors too.
+  ASSERT_EQ(Run({"stats-unit", "G2", "tx", "crc"}), kExitOk);
+  EXPECT_EQ(Switch().Peek(0x070C), 0x0200u);
+  EXPECT_EQ(Run({"stats-unit", "3", "rx", "packets"}), kExitUsage);
+  EXPECT_EQ(Run({"stats-unit", "3", "both", "frames"}), kExitUsage);
+}
+
+}  // namespace
+}  // namespace velkor::cli
