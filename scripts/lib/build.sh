@@ -9,10 +9,11 @@ velkor_build() {
 }
 
 # The demo's segment: a QX-F16A, a QX-F8A cascaded behind its port 5, a QX-G26A, and a switch with
-# model code 5, which lists as unknown.
+# model code 5, which lists as unknown; every port linked and carrying traffic to count.
 VELKOR_DEMO_SWITCHES=(
   --switch 1,mac=00:E0:4C:16:00:01
   --switch 2,mac=00:E0:4C:08:00:02,parent=0:5
   --switch 6,mac=00:E0:4C:26:00:03
   --switch 5,mac=00:E0:4C:17:00:04
+  --links-up --traffic 1000
 )
