@@ -87,9 +87,9 @@ class Parser {
     out = *v;
     return true;
   }
-  bool ParseSwitch(const std::string& spec);
+  bool ParseSwitch(const std::string& arg);
   bool ParseCount(const std::string& text);
-  bool ParseFault(const std::string& spec);
+  bool ParseFault(const std::string& arg);
   bool ReplyFaultKeys(const std::map<std::string, std::string>& keys, ReplyFault& f);
   void Finish();
 
@@ -145,8 +145,8 @@ bool Parser::Run(const std::vector<std::string>& args) {
   return true;
 }
 
-bool Parser::ParseSwitch(const std::string& spec) {
-  const std::vector<std::string> fields = Split(spec, ',');
+bool Parser::ParseSwitch(const std::string& arg) {
+  const std::vector<std::string> fields = Split(arg, ',');
   const ModelProfile* model = FindModel(fields[0]);
   if (!model) return Fail("--switch: unknown model \"" + fields[0] + "\"");
   std::map<std::string, std::string> keys;
@@ -232,12 +232,12 @@ bool Parser::ReplyFaultKeys(const std::map<std::string, std::string>& keys, Repl
   return true;
 }
 
-bool Parser::ParseFault(const std::string& spec) {
-  const size_t colon = spec.find(':');
+bool Parser::ParseFault(const std::string& arg) {
+  const size_t colon = arg.find(':');
   uint64_t index = 0;
   if (colon == std::string::npos) return Fail("--fault: INDEX:KIND[,key=value...]");
-  if (!NumberArg("--fault", spec.substr(0, colon), index)) return false;
-  const std::vector<std::string> fields = Split(spec.substr(colon + 1), ',');
+  if (!NumberArg("--fault", arg.substr(0, colon), index)) return false;
+  const std::vector<std::string> fields = Split(arg.substr(colon + 1), ',');
   std::map<std::string, std::string> keys;
   if (!Pairs(fields, keys, error_)) return false;
   static const std::map<std::string, FaultKind> replyKinds = {{"lose", FaultKind::kLose},

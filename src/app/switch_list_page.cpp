@@ -1,6 +1,5 @@
 #include "app/switch_list_page.h"
 
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -9,6 +8,7 @@
 
 #include "app/default_button.h"
 #include "device/message_table.h"
+#include "pages/report_list.h"
 
 namespace velkor {
 namespace {
@@ -29,34 +29,17 @@ const QColor kKnownModel(0, 128, 0);
 const QColor kUnknownModel(255, 0, 0);
 
 QTableWidget* MakeList(QWidget* parent) {
-  auto* list = new QTableWidget(0, std::size(kColumns), parent);
-  list->setObjectName(QStringLiteral("ListView1"));
-  list->setToolTip(QStringLiteral("请双击条目或使用右键菜单连接交换机"));
-  list->setShowGrid(true);
-  list->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list->setSelectionMode(QAbstractItemView::SingleSelection);
-  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list->setSortingEnabled(false);
-  list->setWordWrap(false);
-  list->verticalHeader()->hide();
-  list->setContextMenuPolicy(Qt::CustomContextMenu);
-
-  QHeaderView* header = list->horizontalHeader();
-  header->setSectionsClickable(false);
-  header->setSectionsMovable(false);
-  header->setStretchLastSection(false);
-  header->setSectionResizeMode(QHeaderView::Fixed);
-  for (int c = 0; c < static_cast<int>(std::size(kColumns)); ++c) {
-    auto* item = new QTableWidgetItem(QString::fromUtf8(kColumns[c].caption));
-    item->setTextAlignment(kColumns[c].alignment);
-    list->setHorizontalHeaderItem(c, item);
-    header->resizeSection(c, kColumns[c].width);
-  }
+  auto* list = MakeReportList(parent, std::size(kColumns), QStringLiteral("ListView1"),
+                              QStringLiteral("请双击条目或使用右键菜单连接交换机"),
+                              QAbstractItemView::SingleSelection);
+  for (int c = 0; c < static_cast<int>(std::size(kColumns)); ++c)
+    SetReportColumn(list, c, QString::fromUtf8(kColumns[c].caption), kColumns[c].width)
+        ->setTextAlignment(kColumns[c].alignment);
   return list;
 }
 
 QTableWidgetItem* MakeCell(int column, const std::string& text, const QColor& colour) {
-  auto* item = new QTableWidgetItem(QString::fromStdString(text));
+  QTableWidgetItem* item = MakeReportCell(text);
   item->setTextAlignment(kColumns[column].alignment);
   item->setForeground(colour);
   return item;

@@ -1,25 +1,9 @@
 # Tests of the maintenance pages.
-velkor_test(save_reset_tests
+velkor_page_tests(save_reset_tests velkor_maintenance
   save_reset_test.cpp
   switch_description_test.cpp
 )
-target_link_libraries(save_reset_tests PRIVATE velkor_maintenance velkor_sim velkor_test_support)
-
-if(VELKOR_GUI)
-  velkor_test(save_reset_widget_tests
-    ../gui/gui_test_main.cpp
-    save_reset_page_test.cpp
-  )
-  target_link_libraries(save_reset_widget_tests PRIVATE velkor_maintenance_widgets Qt6::Test)
-endif()
-
-velkor_test(save_reset_cli_tests
-  save_reset_cli_test.cpp
-)
-target_link_libraries(save_reset_cli_tests PRIVATE velkor_ctl velkor_sim velkor_test_support)
-
+velkor_page_widget_tests(save_reset_widget_tests velkor_maintenance_widgets save_reset_page_test.cpp)
+velkor_page_tests(save_reset_cli_tests velkor_ctl save_reset_cli_test.cpp)
 # The emulator's microcontroller as the maintenance tests rely on it.
-velkor_test(save_reset_sim_tests
-  ../sim/microcontroller_options_test.cpp
-)
-target_link_libraries(save_reset_sim_tests PRIVATE velkor_sim)
+velkor_page_tests(save_reset_sim_tests velkor_sim ../sim/microcontroller_options_test.cpp)

@@ -2,43 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "cli/exit_codes.h"
 #include "cli/port_page.h"
-#include "cli/run_ctl.h"
-#include "sim/segment.h"
-#include "support/scripted_terminal.h"
-#include "transport/memory_wire.h"
+#include "support/emulated_ctl.h"
 
 namespace velkor::cli {
 namespace {
 
-constexpr Mac kHost{0x02, 0, 0, 0, 0, 0x01};
-
-class PortSettingsCliTest : public ::testing::Test {
- protected:
-  void Start(uint8_t modelCode) {
-    segment.AddSwitch({.modelCode = modelCode});
-    wire.AddDevice({"veth0", "", 0x0A000001u}, kHost, &segment);
-    terminal.password = "vemix";
-  }
-  int Run(std::vector<std::string> args) {
-    out.str("");
-    err.str("");
-    return RunCtl(args, wire, clock, terminal, out, err);
-  }
-  bool Says(const std::ostringstream& s, const std::string& text) const {
-    return s.str().find(text) != std::string::npos;
-  }
-  sim::EmulatedSwitch& Switch() { return segment.Switch(0); }
-
-  VirtualClock clock;
-  sim::Segment segment{clock};
-  MemoryWire wire{clock};
-  testing::ScriptedTerminal terminal;
-  std::ostringstream out, err;
-};
+class PortSettingsCliTest : public testing::EmulatedCtlTest {};
 
 TEST(PortSettingValues, PageTextsAndShortFormsNameTheSameItem) {
   for (const char* rx : {"2 Mbps", "2mbps", "2M", " 2 m "})

@@ -3,14 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
-#include "device/connection.h"
 #include "pages/ports/port_settings.h"
-#include "sim/segment.h"
-#include "support/scripted_connection_ui.h"
-#include "support/scripted_prompter.h"
-#include "transport/memory_wire.h"
+#include "support/emulated_connection.h"
 
 namespace velkor::testing {
 
@@ -40,22 +35,13 @@ class FakePortSettingsView : public PortSettingsView {
 
 // One emulated switch of the given model, connected with the factory password, and the port
 // settings page on it, filled once.
-class PortSettingsRig {
+class PortSettingsRig : public EmulatedConnection<> {
  public:
-  explicit PortSettingsRig(uint8_t modelCode) {
-    segment.AddSwitch({.modelCode = modelCode, .mac = kMac});
-    wire.AddDevice({.name = "eth0"}, kHostMac, &segment);
-    transport.link.EnumerateAdapters();
-    transport.link.OpenChannels(0);
-    transport.discovery.Discover();
-    dialog.outcomes.push_back({ConnectOutcome::Kind::kConnect, kFactoryPassword, ""});
-    connected = connection.ConnectToSwitch(0);
+  explicit PortSettingsRig(uint8_t modelCode) : EmulatedConnection(modelCode) {
     page.FillPortSettings();
     Agent().ClearHistory();
   }
 
-  sim::EmulatedSwitch& Switch() { return segment.Switch(0); }
-  sim::ManagementAgent& Agent() { return segment.Agent(0); }
   const PortLayout& Layout() const { return identifier.Layout(); }
 
   // The sets the switch took of reg since the last clear.
@@ -77,24 +63,8 @@ class PortSettingsRig {
     view.focused = view.selected.empty() ? std::nullopt : std::optional(view.selected.front());
   }
 
-  static constexpr Mac kMac{0x02, 0x10, 0x00, 0x00, 0x00, 0x01};
-  static constexpr Mac kHostMac{0x02, 0x00, 0x00, 0x00, 0x00, 0x01};
-
-  VirtualClock clock;
-  sim::Segment segment{clock};
-  MemoryWire wire{clock};
-  std::ostringstream errors;
-  BusyIndicator busy;
-  TransportSession transport{wire, clock, errors, busy};
-  SwitchIdentifier identifier{transport.discovery, transport.link, transport.engine, transport.access};
-  ScriptedPrompter prompter;
-  ScriptedConnectDialog dialog;
-  CountingProgressUi progress;
-  RecordingHooks hooks;
-  Connection connection{transport, identifier, prompter, dialog, progress, busy, hooks};
   FakePortSettingsView view;
   PortSettings page{transport, connection, identifier, view};
-  bool connected = false;
 };
 
 // The setting item a handler name names.

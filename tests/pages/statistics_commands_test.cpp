@@ -1,11 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "cli/exit_codes.h"
-#include "cli/run_ctl.h"
-#include "sim/segment.h"
-#include "support/scripted_terminal.h"
+#include "support/emulated_ctl.h"
 
 namespace velkor::cli {
 namespace {
@@ -14,19 +10,12 @@ using sim::Counter;
 
 // velkorctl against an emulated QX-G17A: panel port 3 is chip port 3, 4 is 2, 5 is 5, G1 is 24
 // and G2 25.
-class StatisticsCommandsTest : public ::testing::Test {
+class StatisticsCommandsTest : public testing::EmulatedCtlTest {
  protected:
-  void SetUp() override {
-    segment.AddSwitch({.modelCode = 4});
-    wire.AddDevice({"veth0", "", 0x0A000001u}, Mac{0x02, 0, 0, 0, 0, 0x01}, &segment);
-  }
-  sim::EmulatedSwitch& Switch() { return segment.Switch(0); }
-  sim::ManagementAgent& Agent() { return segment.Agent(0); }
+  void SetUp() override { Start(4); }
   int Run(std::vector<std::string> args) {
     args.insert(args.end(), {"--password", "vemix"});
-    out.str("");
-    err.str("");
-    return RunCtl(args, wire, clock, terminal, out, err);
+    return EmulatedCtlTest::Run(std::move(args));
   }
   // Writes to the unit registers 0x0700-0x070C.
   size_t UnitWrites() {
@@ -34,13 +23,7 @@ class StatisticsCommandsTest : public ::testing::Test {
     for (const sim::ReceivedWrite& w : Agent().Writes()) n += w.reg >= 0x0700 && w.reg <= 0x070C;
     return n;
   }
-  bool Prints(const std::string& text) const { return out.str().find(text) != std::string::npos; }
-
-  VirtualClock clock;
-  MemoryWire wire{clock};
-  sim::Segment segment{clock};
-  testing::ScriptedTerminal terminal;
-  std::ostringstream out, err;
+  bool Prints(const std::string& text) const { return Says(out, text); }
 };
 
 TEST_F(StatisticsCommandsTest, StatsPrintsEachPortsCountersAndUnits) {

@@ -1,18 +1,11 @@
 #pragma once
 
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "device/connection.h"
-#include "device/identification.h"
 #include "pages/ports/port_statistics.h"
 #include "pages/ports/statistics_view.h"
-#include "sim/segment.h"
-#include "support/scripted_connection_ui.h"
-#include "support/scripted_prompter.h"
-#include "transport/memory_wire.h"
-#include "transport/transport_session.h"
+#include "support/emulated_connection.h"
 
 namespace velkor::testing {
 
@@ -52,21 +45,9 @@ class StatisticsHooks : public RecordingHooks {
 // A QX-G17A (24 Fast Ethernet ports, chip ports 0-23 in swapped pairs, G1 and G2 on chip ports 24
 // and 25) on the host's in-memory wire, connected with the factory password, its statistics page
 // in front.
-struct StatisticsRig {
-  StatisticsRig() {
-    segment.AddSwitch({.modelCode = 4});
-    wire.AddDevice({"eth0", "test adapter", 0xC0A80001u}, Mac{0x02, 0, 0, 0, 0, 0x01}, &segment);
-    transport.link.EnumerateAdapters();
-    transport.link.OpenChannels(0);
-    transport.discovery.Discover();
-    dialog.outcomes.push_back({ConnectOutcome::Kind::kConnect, "vemix", ""});
-    connected = connection.ConnectToSwitch(0);
-    hooks.page = &page;
-    prompter.shown.clear();
-  }
+struct StatisticsRig : EmulatedConnection<StatisticsHooks> {
+  StatisticsRig() : EmulatedConnection(4) { hooks.page = &page; }
 
-  sim::EmulatedSwitch& Switch() { return segment.Switch(0); }
-  sim::ManagementAgent& Agent() { return segment.Agent(0); }
   uint64_t Gets() { return Agent().Frames().gets; }
   // Loses the reply to the nth get request from now on (1 = the next one).
   void LoseGet(uint64_t nth) {
@@ -75,18 +56,6 @@ struct StatisticsRig {
   const std::string& Cell(size_t row, TrafficCounter c) { return view.rows.at(row).cells[CountCell(c)]; }
   const std::string& Unit(size_t row, TrafficCounter c) { return view.rows.at(row).cells[UnitCell(c)]; }
 
-  VirtualClock clock;
-  sim::Segment segment{clock};
-  MemoryWire wire{clock};
-  std::ostringstream errors;
-  BusyIndicator busy;
-  TransportSession transport{wire, clock, errors, busy};
-  SwitchIdentifier identifier{transport.discovery, transport.link, transport.engine, transport.access};
-  ScriptedPrompter prompter;
-  ScriptedConnectDialog dialog;
-  CountingProgressUi progress;
-  StatisticsHooks hooks;
-  Connection connection{transport, identifier, prompter, dialog, progress, busy, hooks};
   RecordingStatisticsView view;
   bool inFront = true;
   int pageSelections = 0;
@@ -96,7 +65,6 @@ struct StatisticsRig {
       connection,
       view,
       {.selectPages = [this] { ++pageSelections; }, .pageInFront = [this] { return inFront; }}};
-  bool connected = false;
 };
 
 }  // namespace velkor::testing

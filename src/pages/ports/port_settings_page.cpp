@@ -1,15 +1,14 @@
 #include "pages/ports/port_settings_page.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "pages/ports/port_descriptions.h"
 #include "pages/ports/port_settings.h"
+#include "pages/report_list.h"
 
 namespace velkor {
 namespace {
@@ -19,38 +18,14 @@ namespace {
 constexpr int kWidths[1 + kPortColumnCount] = {40, 0, 100, 100, 150, 165, 0, 138};
 
 QTableWidget* MakeList(QWidget* parent) {
-  auto* list = new QTableWidget(0, 1 + kPortColumnCount, parent);
-  list->setObjectName(QStringLiteral("ListView7"));
-  list->setToolTip(QStringLiteral("单击右键进行端口设置"));
-  list->setShowGrid(true);
-  list->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list->setSortingEnabled(false);
-  list->setWordWrap(false);
-  list->verticalHeader()->hide();
-  list->setContextMenuPolicy(Qt::CustomContextMenu);
+  auto* list = MakeReportList(parent, 1 + kPortColumnCount, QStringLiteral("ListView7"),
+                              QStringLiteral("单击右键进行端口设置"), QAbstractItemView::ExtendedSelection);
   list->viewport()->setCursor(Qt::PointingHandCursor);
-
-  QHeaderView* header = list->horizontalHeader();
-  header->setSectionsClickable(false);
-  header->setSectionsMovable(false);
-  header->setStretchLastSection(false);
-  header->setSectionResizeMode(QHeaderView::Fixed);
-  list->setHorizontalHeaderItem(0, new QTableWidgetItem(QStringLiteral("端口")));
+  SetReportColumn(list, 0, QStringLiteral("端口"), kWidths[0]);
   for (size_t c = 0; c < kPortColumnCount; ++c)
-    list->setHorizontalHeaderItem(
-        static_cast<int>(c + 1),
-        new QTableWidgetItem(QString::fromUtf8(ColumnCaption(static_cast<PortColumn>(c)))));
-  for (int c = 0; c <= static_cast<int>(kPortColumnCount); ++c) {
-    list->setColumnHidden(c, kWidths[c] == 0);
-    if (kWidths[c] > 0) header->resizeSection(c, kWidths[c]);
-  }
+    SetReportColumn(list, static_cast<int>(c + 1),
+                    QString::fromUtf8(ColumnCaption(static_cast<PortColumn>(c))), kWidths[c + 1]);
   return list;
-}
-
-QTableWidgetItem* MakeCell(const std::string& text) {
-  return new QTableWidgetItem(QString::fromStdString(text));
 }
 
 }  // namespace
@@ -157,24 +132,11 @@ void PortSettingsPage::ShowMenu(const QPoint& position) {
 void PortSettingsPage::Repaint() { repaint(); }
 
 void PortSettingsPage::SetRows(const std::vector<PortSettingsRow>& rows) {
-  list_->setUpdatesEnabled(false);
-  list_->setRowCount(0);
-  list_->setRowCount(static_cast<int>(rows.size()));
-  for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-    list_->setItem(r, 0, MakeCell(rows[r].caption));
-    for (size_t c = 0; c < rows[r].cells.size(); ++c)
-      list_->setItem(r, static_cast<int>(c + 1), MakeCell(rows[r].cells[c]));
-  }
-  list_->setUpdatesEnabled(true);
+  FillReportList(list_, rows);
   list_->repaint();
 }
 
-std::vector<size_t> PortSettingsPage::SelectedRows() const {
-  std::vector<size_t> rows;
-  for (const QModelIndex& index : list_->selectionModel()->selectedRows()) rows.push_back(index.row());
-  std::sort(rows.begin(), rows.end());
-  return rows;
-}
+std::vector<size_t> PortSettingsPage::SelectedRows() const { return SelectedReportRows(list_); }
 
 std::optional<size_t> PortSettingsPage::FocusedRow() const {
   const int row = list_->currentRow();

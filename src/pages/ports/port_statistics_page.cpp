@@ -7,10 +7,10 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "pages/ports/port_statistics.h"
 #include "pages/ports/statistics_menu.h"
+#include "pages/report_list.h"
 
 namespace velkor {
 namespace {
@@ -34,27 +34,14 @@ constexpr int kMaxCountWidth = 300;
 constexpr int kRefreshMs = 3000;
 
 QTableWidget* MakeList(QWidget* parent) {
-  auto* list = new QTableWidget(0, std::size(kColumns), parent);
-  list->setObjectName(QStringLiteral("ListView5"));
-  list->setToolTip(QStringLiteral("单击右键设置计数单位"));
-  list->setShowGrid(true);
-  list->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list->setSortingEnabled(false);
-  list->setWordWrap(false);
+  auto* list = MakeReportList(parent, std::size(kColumns), QStringLiteral("ListView5"),
+                              QStringLiteral("单击右键设置计数单位"), QAbstractItemView::ExtendedSelection);
   list->setMouseTracking(true);
-  list->verticalHeader()->hide();
-  list->setContextMenuPolicy(Qt::CustomContextMenu);
 
   QHeaderView* header = list->horizontalHeader();
-  header->setSectionsClickable(false);
-  header->setSectionsMovable(false);
-  header->setStretchLastSection(false);
   for (int c = 0; c < static_cast<int>(std::size(kColumns)); ++c) {
-    list->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromUtf8(kColumns[c].caption)));
     header->setSectionResizeMode(c, kColumns[c].grows ? QHeaderView::Interactive : QHeaderView::Fixed);
-    header->resizeSection(c, kColumns[c].width);
+    SetReportColumn(list, c, QString::fromUtf8(kColumns[c].caption), kColumns[c].width);
   }
   QObject::connect(header, &QHeaderView::sectionResized, list, [header](int c, int, int size) {
     if (kColumns[c].grows && size > kMaxCountWidth) header->resizeSection(c, kMaxCountWidth);
@@ -65,10 +52,6 @@ QTableWidget* MakeList(QWidget* parent) {
   QObject::connect(list, &QAbstractItemView::viewportEntered, list,
                    [list] { list->viewport()->unsetCursor(); });
   return list;
-}
-
-QTableWidgetItem* MakeCell(const std::string& text) {
-  return new QTableWidgetItem(QString::fromStdString(text));
 }
 
 }  // namespace
@@ -133,30 +116,14 @@ void PortStatisticsPage::ShowContextMenu(const QPoint& position) {
 
 void PortStatisticsPage::Repaint() { repaint(); }
 
-void PortStatisticsPage::SetRows(const std::vector<StatisticsRow>& rows) {
-  list_->setUpdatesEnabled(false);
-  list_->setRowCount(0);
-  list_->setRowCount(static_cast<int>(rows.size()));
-  for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-    list_->setItem(r, 0, MakeCell(rows[r].caption));
-    for (size_t cell = 0; cell < rows[r].cells.size(); ++cell)
-      list_->setItem(r, static_cast<int>(cell) + 1, MakeCell(rows[r].cells[cell]));
-  }
-  list_->setUpdatesEnabled(true);
-}
+void PortStatisticsPage::SetRows(const std::vector<StatisticsRow>& rows) { FillReportList(list_, rows); }
 
 void PortStatisticsPage::SetCell(size_t row, size_t cell, const std::string& text) {
   QTableWidgetItem* item = list_->item(static_cast<int>(row), static_cast<int>(cell) + 1);
   if (item) item->setText(QString::fromStdString(text));
 }
 
-std::vector<size_t> PortStatisticsPage::SelectedRows() const {
-  std::vector<size_t> rows;
-  for (const QModelIndex& index : list_->selectionModel()->selectedRows())
-    rows.push_back(static_cast<size_t>(index.row()));
-  std::sort(rows.begin(), rows.end());
-  return rows;
-}
+std::vector<size_t> PortStatisticsPage::SelectedRows() const { return SelectedReportRows(list_); }
 
 void PortStatisticsPage::ShowCounting(bool counting) {
   start_->setEnabled(!counting);

@@ -23,6 +23,6 @@ if(VELKOR_GUI)
     ports/port_settings_press_hook.cpp
   )
   target_include_directories(velkor_port_settings_widgets PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(velkor_port_settings_widgets PUBLIC Qt6::Widgets velkor_port_settings)
+  target_link_libraries(velkor_port_settings_widgets PUBLIC Qt6::Widgets velkor_report_list velkor_port_settings)
   target_link_libraries(velkor_page_widgets INTERFACE velkor_port_settings_widgets)
 endif()

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <sstream>
+#include <string>
+
+#include "device/connection.h"
+#include "device/identification.h"
+#include "device/spinner.h"
+#include "sim/segment.h"
+#include "support/scripted_connection_ui.h"
+#include "support/scripted_prompter.h"
+#include "transport/memory_wire.h"
+#include "transport/transport_session.h"
+
+namespace velkor::testing {
+
+// A spinner that lets its ticks pass on the virtual clock, as the modal dialog would in real time.
+class ClockedProgressUi : public CountingProgressUi {
+ public:
+  explicit ClockedProgressUi(Clock& clock) : clock_(clock) {}
+  void StartSpinner(const std::string& message, int limit) override {
+    CountingProgressUi::StartSpinner(message, limit);
+    clock_.SleepMs(static_cast<uint64_t>(limit) * Spinner::kTickMs);
+  }
+
+ private:
+  Clock& clock_;
+};
+
+// One emulated switch of the given model on the host's in-memory wire, discovered and connected
+// with the factory password, with what connecting showed already cleared. Hooks receives what
+// connecting asks of the rest of the program.
+template <class Hooks = RecordingHooks>
+class EmulatedConnection {
+ public:
+  static constexpr Mac kHostMac{0x02, 0x00, 0x00, 0x00, 0x00, 0x01};
+
+  explicit EmulatedConnection(uint8_t modelCode) {
+    segment.AddSwitch({.modelCode = modelCode});
+    wire.AddDevice({"eth0", "test adapter", 0xC0A80001u}, kHostMac, &segment);
+    transport.link.EnumerateAdapters();
+    transport.link.OpenChannels(0);
+    transport.discovery.Discover();
+    dialog.outcomes.push_back({ConnectOutcome::Kind::kConnect, kFactoryPassword, ""});
+    connected = connection.ConnectToSwitch(0);
+    prompter.shown.clear();
+  }
+
+  sim::EmulatedSwitch& Switch() { return segment.Switch(0); }
+  sim::ManagementAgent& Agent() { return segment.Agent(0); }
+
+  VirtualClock clock;
+  sim::Segment segment{clock};
+  MemoryWire wire{clock};
+  std::ostringstream errors;
+  BusyIndicator busy;
+  TransportSession transport{wire, clock, errors, busy};
+  SwitchIdentifier identifier{transport.discovery, transport.link, transport.engine, transport.access};
+  ScriptedPrompter prompter;
+  ScriptedConnectDialog dialog;
+  ClockedProgressUi progress{clock};
+  Hooks hooks;
+  Connection connection{transport, identifier, prompter, dialog, progress, busy, hooks};
+  bool connected = false;
+};
+
+}  // namespace velkor::testing
