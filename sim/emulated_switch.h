@@ -78,7 +78,9 @@ class EmulatedSwitch {
  private:
   uint32_t Stored(uint16_t reg) const;
   bool ReadOnly(uint16_t reg) const;
-  bool IsLinkStatus(uint16_t reg) const { return reg >= kLinkStatusBase && reg < kLinkStatusBase + kChipPorts / 2; }
+  bool IsLinkStatus(uint16_t reg) const {
+    return reg >= kLinkStatusBase && reg < kLinkStatusBase + kChipPorts / 2;
+  }
   uint32_t LinkStatusWord(uint16_t reg) const;
   bool PortBit(uint16_t firstRegister, uint8_t port) const;
   void Advance();

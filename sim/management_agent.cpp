@@ -36,7 +36,8 @@ void ManagementAgent::OnRequest(const Request& request, const PeerLink& upstream
   const ReplyPlan plan = faults_.Plan(request.opcode);
   if (request.opcode == kOpHello) {
     ++frames_.hellos;
-    const HelloAnswer answer{chip_.MacAddress(), chip_.LocalPort(), upstream.port, upstream.mac, chip_.ModelCode()};
+    const HelloAnswer answer{chip_.MacAddress(), chip_.LocalPort(), upstream.port, upstream.mac,
+                             chip_.ModelCode()};
     return Send(BuildHelloReply(request.source, answer), plan, nowUs, replies);
   }
   ++frames_.gets;

@@ -57,7 +57,8 @@ class ManagementAgent {
 
  private:
   bool AddressedToMe(const Request& request) const;
-  void Send(std::vector<uint8_t> frame, const ReplyPlan& plan, uint64_t nowUs, std::vector<TimedFrame>& replies);
+  void Send(std::vector<uint8_t> frame, const ReplyPlan& plan, uint64_t nowUs,
+            std::vector<TimedFrame>& replies);
 
   EmulatedSwitch& chip_;
   ReplyFaults faults_;

@@ -24,8 +24,8 @@ bool SameName(std::string_view a, std::string_view b) {
 const std::vector<ModelProfile>& AllModels() {
   // Code 5 has no product name of its own; it is built like the QX-G17A.
   static const std::vector<ModelProfile> models = {
-      {1, "QX-F16A", 0x0001, false}, {2, "QX-F8A", 0x0002, false},  {3, "QX-F24A", 0x0003, false},
-      {4, "QX-G17A", 0x0000, false}, {5, "", 0x0000, false},        {6, "QX-G26A", 0x0000, true},
+      {1, "QX-F16A", 0x0001, false}, {2, "QX-F8A", 0x0002, false}, {3, "QX-F24A", 0x0003, false},
+      {4, "QX-G17A", 0x0000, false}, {5, "", 0x0000, false},       {6, "QX-G26A", 0x0000, true},
       {7, "QX-F8B", 0x0007, false},
   };
   return models;

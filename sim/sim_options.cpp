@@ -51,7 +51,8 @@ Mac Offset(Mac mac, uint64_t by) {
 }
 
 // "key=value" pairs after the first comma-separated field.
-bool Pairs(const std::vector<std::string>& fields, std::map<std::string, std::string>& out, std::string& error) {
+bool Pairs(const std::vector<std::string>& fields, std::map<std::string, std::string>& out,
+           std::string& error) {
   for (size_t i = 1; i < fields.size(); ++i) {
     const size_t eq = fields[i].find('=');
     if (eq == std::string::npos) {
@@ -110,7 +111,8 @@ bool Parser::Run(const std::vector<std::string>& args) {
       options_.linksUp = true;
       continue;
     }
-    if (i + 1 == args.size()) return Fail(a + (a.rfind("--", 0) == 0 ? ": needs a value" : ": unknown option"));
+    if (i + 1 == args.size())
+      return Fail(a + (a.rfind("--", 0) == 0 ? ": needs a value" : ": unknown option"));
     const std::string& v = args[++i];
     uint64_t n = 0;
     bool ok = true;
@@ -163,7 +165,8 @@ bool Parser::ParseSwitch(const std::string& arg) {
     } else if (key == "parent") {
       const std::vector<std::string> p = Split(value, ':');
       uint64_t index = 0, port = 0;
-      if (p.size() != 2 || !NumberArg("--switch parent", p[0], index) || !NumberArg("--switch parent", p[1], port))
+      if (p.size() != 2 || !NumberArg("--switch parent", p[0], index) ||
+          !NumberArg("--switch parent", p[1], port))
         return error_.empty() ? Fail("--switch: parent is INDEX:PORT") : false;
       s.setup.parent = Upstream{index, static_cast<uint8_t>(port)};
     } else if (key == "port") {
@@ -245,11 +248,12 @@ bool Parser::ParseFault(const std::string& arg) {
                                                               {"duplicate", FaultKind::kDuplicate},
                                                               {"tag", FaultKind::kTag},
                                                               {"wrong-address", FaultKind::kWrongAddress}};
-  static const std::map<std::string, ChipFault::Kind> chipKinds = {{"eeprom-busy", ChipFault::Kind::kEepromBusy},
-                                                                   {"phy-busy", ChipFault::Kind::kPhyBusy},
-                                                                   {"mcu-stuck", ChipFault::Kind::kMcuStuck},
-                                                                   {"eeprom-stuck", ChipFault::Kind::kEepromStuckByte},
-                                                                   {"silent", ChipFault::Kind::kSilent}};
+  static const std::map<std::string, ChipFault::Kind> chipKinds = {
+      {"eeprom-busy", ChipFault::Kind::kEepromBusy},
+      {"phy-busy", ChipFault::Kind::kPhyBusy},
+      {"mcu-stuck", ChipFault::Kind::kMcuStuck},
+      {"eeprom-stuck", ChipFault::Kind::kEepromStuckByte},
+      {"silent", ChipFault::Kind::kSilent}};
   FaultOption option;
   option.index = index;
   if (auto r = replyKinds.find(fields[0]); r != replyKinds.end()) {

@@ -14,9 +14,9 @@ namespace velkor::sim {
 struct ChipFault {
   enum class Kind { kEepromBusy, kPhyBusy, kMcuStuck, kEepromStuckByte, kSilent };
   Kind kind = Kind::kSilent;
-  uint16_t address = 0;          // kEepromStuckByte
-  uint64_t afterUs = 0;          // kSilent: from start-up
-  uint64_t forUs = UINT64_MAX;   // kSilent
+  uint16_t address = 0;         // kEepromStuckByte
+  uint64_t afterUs = 0;         // kSilent: from start-up
+  uint64_t forUs = UINT64_MAX;  // kSilent
 };
 
 struct FaultOption {
@@ -29,8 +29,8 @@ struct SimOptions {
   std::string iface;
   std::vector<SwitchSetup> switches;
   std::vector<FaultOption> faults;
-  bool linksUp = false;            // every port of every switch reports a link
-  uint64_t trafficPerSecond = 0;   // frames each way on every port that is up
+  bool linksUp = false;           // every port of every switch reports a link
+  uint64_t trafficPerSecond = 0;  // frames each way on every port that is up
   bool help = false;
 };
 

@@ -15,11 +15,11 @@ struct Upstream {
 };
 
 struct SwitchTiming {
-  unsigned eepromBusyPolls = 2;     // polls of 0x0217 that read busy after each command
-  unsigned phyBusyPolls = 1;        // polls of 0x0500 that read busy after each command
-  uint64_t mcuDelayUs = 500000;     // until the microcontroller clears a command bit
-  uint64_t softResetUs = 200000;    // the chip neither answers nor forwards while it restarts
-  uint64_t latencyUs = 100;         // from a request to its reply
+  unsigned eepromBusyPolls = 2;   // polls of 0x0217 that read busy after each command
+  unsigned phyBusyPolls = 1;      // polls of 0x0500 that read busy after each command
+  uint64_t mcuDelayUs = 500000;   // until the microcontroller clears a command bit
+  uint64_t softResetUs = 200000;  // the chip neither answers nor forwards while it restarts
+  uint64_t latencyUs = 100;       // from a request to its reply
 };
 
 // Everything that tells one emulated switch from another when it is built.
@@ -32,7 +32,7 @@ struct SwitchSetup {
   bool eepromPresent = true;                    // register 0x0100 bit 0 clear
   bool gigabitModule = true;                    // register 0x0102 bit 3
   SwitchTiming timing;
-  uint64_t seed = 1;                            // for faults that strike by chance
+  uint64_t seed = 1;  // for faults that strike by chance
 };
 
 }  // namespace velkor::sim

@@ -29,7 +29,8 @@ void Describe(velkor::sim::Segment& segment, const velkor::sim::SimOptions& opti
     velkor::sim::EmulatedSwitch& sw = segment.Switch(i);
     const velkor::sim::ModelProfile* model = velkor::sim::FindModel(sw.ModelCode());
     out << i << ": " << (model && !model->name.empty() ? model->name : "model") << " (code "
-        << int{sw.ModelCode()} << ") " << velkor::FormatMac(sw.MacAddress()) << " port " << int{sw.LocalPort()};
+        << int{sw.ModelCode()} << ") " << velkor::FormatMac(sw.MacAddress()) << " port "
+        << int{sw.LocalPort()};
     if (const auto& parent = options.switches[i].parent)
       out << " behind switch " << parent->index << " port " << int{parent->port};
     out << "\n";

@@ -55,7 +55,9 @@ class TrafficCounters {
     TrafficRates rates;
   };
 
-  Channel& At(uint8_t port, Counter counter) { return channels_[port % kChipPorts][static_cast<int>(counter)]; }
+  Channel& At(uint8_t port, Counter counter) {
+    return channels_[port % kChipPorts][static_cast<int>(counter)];
+  }
   const Channel& At(uint8_t port, Counter counter) const {
     return channels_[port % kChipPorts][static_cast<int>(counter)];
   }

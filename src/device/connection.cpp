@@ -47,7 +47,8 @@ bool Connection::ReadDescriptions() {
   auto bar = progress_.ShowProgress(layout.FeCount() * 8 + 22);
   busy_.Begin();
   bool ok = transport_.blocks.ReadSwitchDescription(bar.get()) == 0;
-  for (int i = 0; ok && i < layout.FeCount(); ++i) ok = transport_.blocks.ReadPortDescription(i, bar.get()) == 0;
+  for (int i = 0; ok && i < layout.FeCount(); ++i)
+    ok = transport_.blocks.ReadPortDescription(i, bar.get()) == 0;
   busy_.End();
   return ok;
 }

@@ -28,8 +28,8 @@ struct ConnectedSwitch {
 // page runs first, and the ways a connection ends.
 class Connection {
  public:
-  Connection(TransportSession& transport, SwitchIdentifier& identifier, Prompter& prompter, ConnectDialog& dialog,
-             ProgressUi& progress, BusyIndicator& busy, ConnectionHooks& hooks)
+  Connection(TransportSession& transport, SwitchIdentifier& identifier, Prompter& prompter,
+             ConnectDialog& dialog, ProgressUi& progress, BusyIndicator& busy, ConnectionHooks& hooks)
       : transport_(transport),
         identifier_(identifier),
         prompter_(prompter),

@@ -68,7 +68,9 @@ std::optional<std::string> Discovery::SwitchMacText(size_t hello) const {
   return hellos_[hello].switchMacText;
 }
 
-int Discovery::LocalPort(size_t hello) const { return hello < hellos_.size() ? hellos_[hello].localPort : -1; }
+int Discovery::LocalPort(size_t hello) const {
+  return hello < hellos_.size() ? hellos_[hello].localPort : -1;
+}
 
 std::optional<std::string> Discovery::SwitchMacTextOf(size_t i) const {
   if (i >= switches_.size()) return std::nullopt;
@@ -77,7 +79,9 @@ std::optional<std::string> Discovery::SwitchMacTextOf(size_t i) const {
 
 uint8_t Discovery::ModelCode(size_t i) const { return i < switches_.size() ? switches_[i].modelWord[2] : 0; }
 
-Mac Discovery::SelectedMac() const { return selected_ < switches_.size() ? switches_[selected_].mac : kZeroMac; }
+Mac Discovery::SelectedMac() const {
+  return selected_ < switches_.size() ? switches_[selected_].mac : kZeroMac;
+}
 
 int Discovery::RefindSelectedSwitch() {
   const Mac mac = SelectedMac();

@@ -11,7 +11,8 @@ void Step(Progress* p) {
 }
 }  // namespace
 
-int EepromBlocks::ReadBytes(uint16_t addr, std::span<uint8_t> out, Progress* perByte, Progress* perEvenAddress) {
+int EepromBlocks::ReadBytes(uint16_t addr, std::span<uint8_t> out, Progress* perByte,
+                            Progress* perEvenAddress) {
   for (size_t i = 0; i < out.size(); ++i) {
     const uint16_t a = static_cast<uint16_t>(addr + i);
     const auto byte = access_.ReadEepromByte(a);
@@ -107,20 +108,23 @@ int EepromBlocks::WriteSwitchDescription(const std::array<uint8_t, kSwitchDescri
   std::copy(text.begin(), text.end(), cache_.switchDescription.begin());
   if (WriteBytes(kSwitchDescriptionAddress, text, nullptr) != 0) return -1;
   if (ReadSwitchDescription() != 0) return -1;
-  return std::equal(text.begin(), text.begin() + kSwitchDescriptionRead, cache_.switchDescription.begin()) ? 0 : -1;
+  return std::equal(text.begin(), text.begin() + kSwitchDescriptionRead, cache_.switchDescription.begin())
+             ? 0
+             : -1;
 }
 
 int EepromBlocks::ReadPortDescription(size_t port, Progress* progress) {
   if (port >= kPortDescriptionSlots) return -1;
   std::span<uint8_t> slot(cache_.ports[port].data(), kPortDescriptionSize);
-  return ReadBytes(static_cast<uint16_t>(kPortDescriptionAddress + kPortDescriptionSize * port), slot, progress,
-                   nullptr);
+  return ReadBytes(static_cast<uint16_t>(kPortDescriptionAddress + kPortDescriptionSize * port), slot,
+                   progress, nullptr);
 }
 
 int EepromBlocks::WritePortDescription(size_t port, const std::array<uint8_t, kPortDescriptionSize>& text) {
   if (port >= kPortDescriptionSlots) return -1;
   std::copy(text.begin(), text.end(), cache_.ports[port].begin());
-  if (WriteBytes(static_cast<uint16_t>(kPortDescriptionAddress + kPortDescriptionSize * port), text, nullptr) != 0)
+  if (WriteBytes(static_cast<uint16_t>(kPortDescriptionAddress + kPortDescriptionSize * port), text,
+                 nullptr) != 0)
     return -1;
   if (ReadPortDescription(port) != 0) return -1;
   return std::equal(text.begin(), text.end(), cache_.ports[port].begin()) ? 0 : -1;

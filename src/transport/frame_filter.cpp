@@ -11,7 +11,8 @@ static std::string LowerHex(const Mac& m) {
 }
 
 std::string FrameFilter::ToBpf() const {
-  if (src) return "(len = 64 or len = 60) and ether src " + LowerHex(*src) + " and ether dst " + LowerHex(dst);
+  if (src)
+    return "(len = 64 or len = 60) and ether src " + LowerHex(*src) + " and ether dst " + LowerHex(dst);
   return "(len = 64 or len = 60) and ether dst " + LowerHex(dst);
 }
 

@@ -21,7 +21,7 @@ struct AdapterInfo {
   Mac mac{};                // all zero while the system has not supplied it
   std::string macText;
   uint32_t ip = 0;
-  std::string ipText;       // empty when the device has no IPv4 address
+  std::string ipText;  // empty when the device has no IPv4 address
 };
 
 // The adapter table and the three capture channels on the picked adapter. Diagnostics go to the

@@ -6,8 +6,8 @@ namespace velkor {
 
 std::string FormatMac(const Mac& mac) {
   char text[18];
-  std::snprintf(text, sizeof text, "%.2X:%.2X:%.2X:%.2X:%.2X:%.2X", mac[0], mac[1], mac[2], mac[3],
-                mac[4], mac[5]);
+  std::snprintf(text, sizeof text, "%.2X:%.2X:%.2X:%.2X:%.2X:%.2X", mac[0], mac[1], mac[2], mac[3], mac[4],
+                mac[5]);
   return text;
 }
 

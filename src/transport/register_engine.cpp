@@ -96,7 +96,8 @@ void RegisterEngine::TransmitBatch() {
       // Counting answered entries, not frames, keeps duplicates and foreign frames from ending
       // the drain before every reply is in.
       listen->Dispatch(sink);
-      for (int reads = 0; answered < batch_.size() && reads < kBatchDrainReads; ++reads) listen->Dispatch(sink);
+      for (int reads = 0; answered < batch_.size() && reads < kBatchDrainReads; ++reads)
+        listen->Dispatch(sink);
     }
   }
   repliesExpected_ = true;

@@ -46,7 +46,8 @@ void ForEachImageRegister(Fn&& fn) {
   for (size_t row = 0; row < kRegisterImageMap.size(); ++row) {
     const RegisterImageRow& r = kRegisterImageMap[row];
     for (uint32_t w = 0; w < r.words && r.firstReg + w <= r.lastReg; ++w)
-      fn(row, static_cast<uint16_t>(r.firstReg + w), static_cast<size_t>(r.eepromOffset - kConfigBlockStart + 2 * w));
+      fn(row, static_cast<uint16_t>(r.firstReg + w),
+         static_cast<size_t>(r.eepromOffset - kConfigBlockStart + 2 * w));
   }
 }
 

@@ -50,7 +50,8 @@ bool SwitchAccess::WritePhyRegister(uint8_t phy, uint8_t reg, uint16_t value) {
 std::optional<uint8_t> SwitchAccess::ReadEepromByte(uint16_t addr) {
   const auto last = WaitNotBusy(kEepromControl, kEepromBusy);
   if (!last) return std::nullopt;
-  engine_.WriteRegister(kEepromControl, (*last & kEepromKeptBits) | (addr & kEepromAddressBits) | kEepromRead);
+  engine_.WriteRegister(kEepromControl,
+                        (*last & kEepromKeptBits) | (addr & kEepromAddressBits) | kEepromRead);
   if (!WaitNotBusy(kEepromControl, kEepromBusy)) return std::nullopt;
   const RegisterRead data = engine_.ReadRegister(kEepromData);
   if (!data.answered) return std::nullopt;

@@ -78,8 +78,8 @@ TEST_F(ConnectionTest, PasswordRules) {
   EXPECT_FALSE(connection.ConnectToSwitch(0));
   EXPECT_FALSE(connection.ConnectToSwitch(0));
   EXPECT_EQ(Texts(), (std::vector<std::string>{std::string(Message(MessageId::kPasswordEmpty)),
-                                                std::string(Message(MessageId::kPasswordWrong)),
-                                                std::string(Message(MessageId::kPasswordWrong))}));
+                                               std::string(Message(MessageId::kPasswordWrong)),
+                                               std::string(Message(MessageId::kPasswordWrong))}));
   EXPECT_EQ(prompter.shown[0].caption, "错误");
   // Only six characters fit the password buffer; the rest of a pasted entry is cut off.
   EXPECT_TRUE(connection.ConnectToSwitch(0));

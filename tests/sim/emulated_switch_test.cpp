@@ -11,7 +11,8 @@ class EmulatedSwitchTest : public ::testing::Test {
 
   // The host's EEPROM read: wait, command, wait, data; counts the polls that read busy.
   uint8_t ReadEeprom(EmulatedSwitch& sw, uint16_t addr, int* busyPolls = nullptr) {
-    while (sw.Read(0x0217) & 0x1000) {}
+    while (sw.Read(0x0217) & 0x1000) {
+    }
     sw.Write(0x0217, 0x0800 | addr);
     int polls = 0;
     while (sw.Read(0x0217) & 0x1000) ++polls;
@@ -20,15 +21,18 @@ class EmulatedSwitchTest : public ::testing::Test {
   }
 
   void WriteEeprom(EmulatedSwitch& sw, uint16_t addr, uint8_t value) {
-    while (sw.Read(0x0217) & 0x1000) {}
+    while (sw.Read(0x0217) & 0x1000) {
+    }
     sw.Write(0x0218, value);
     sw.Write(0x0217, addr);
-    while (sw.Read(0x0217) & 0x1000) {}
+    while (sw.Read(0x0217) & 0x1000) {
+    }
   }
 
   uint32_t ReadPhy(EmulatedSwitch& sw, uint8_t phy, uint8_t reg) {
     sw.Write(0x0500, static_cast<uint32_t>(phy) << 5 | reg);
-    while (sw.Read(0x0500) & 0x8000) {}
+    while (sw.Read(0x0500) & 0x8000) {
+    }
     return sw.Read(0x0502);
   }
 
@@ -63,7 +67,8 @@ TEST_F(EmulatedSwitchTest, IdentityRegistersFollowTheModelAndIgnoreHostWrites) {
 }
 
 TEST_F(EmulatedSwitchTest, PortLayoutOfTheChip) {
-  EXPECT_EQ(Make({.modelCode = 2}).Ports().fastEthernet, (std::vector<uint8_t>{8, 9, 10, 11, 12, 13, 14, 15}));
+  EXPECT_EQ(Make({.modelCode = 2}).Ports().fastEthernet,
+            (std::vector<uint8_t>{8, 9, 10, 11, 12, 13, 14, 15}));
   EXPECT_EQ(Make({.modelCode = 1}).Ports().fastEthernet.size(), 16u);
   EXPECT_EQ(Make({.modelCode = 3}).Ports().fastEthernet.size(), 24u);
   const EmulatedSwitch big = Make({.modelCode = 6});
@@ -93,7 +98,8 @@ TEST_F(EmulatedSwitchTest, EepromWritesLatchTheirByteAndLoseCommandsWhileBusy) {
   sw.Write(0x0217, 0x0200);
   sw.Write(0x0218, 0x77);
   sw.Write(0x0217, 0x0201);  // still busy: lost
-  while (sw.Read(0x0217) & 0x1000) {}
+  while (sw.Read(0x0217) & 0x1000) {
+  }
   EXPECT_EQ(sw.Eeprom().Byte(0x200), 0x5A);
   EXPECT_EQ(sw.Eeprom().Byte(0x201), 0x00);
 

@@ -11,12 +11,15 @@ namespace {
 
 constexpr Mac kMac{0x02, 0x10, 0x20, 0x30, 0x40, 0x50};
 
-uint16_t WordAt(const EepromImage& e, uint16_t addr) { return static_cast<uint16_t>(e[addr] | e[addr + 1] << 8); }
+uint16_t WordAt(const EepromImage& e, uint16_t addr) {
+  return static_cast<uint16_t>(e[addr] | e[addr + 1] << 8);
+}
 
 TEST(FactoryImage, EveryModelCarriesMacModelPasswordAndEmptyDescriptions) {
   for (uint8_t model = 1; model <= 7; ++model) {
     const EepromImage e = FactoryEeprom(model, kMac);
-    EXPECT_EQ((std::vector<uint8_t>(e.begin() + 0x012, e.begin() + 0x018)), std::vector<uint8_t>(kMac.begin(), kMac.end()));
+    EXPECT_EQ((std::vector<uint8_t>(e.begin() + 0x012, e.begin() + 0x018)),
+              std::vector<uint8_t>(kMac.begin(), kMac.end()));
     EXPECT_EQ(e[0x01C], model);
     EXPECT_EQ((std::vector<uint8_t>(e.begin() + 0x1A2, e.begin() + 0x1A8)),
               (std::vector<uint8_t>{'v', 'e', 'm', 'i', 'x', 0}));

@@ -4,7 +4,8 @@
 
 namespace velkor::sim::testing {
 
-std::vector<uint8_t> RawRequest(const Mac& to, uint8_t opcode, uint16_t reg, uint32_t value, const Mac& from) {
+std::vector<uint8_t> RawRequest(const Mac& to, uint8_t opcode, uint16_t reg, uint32_t value,
+                                const Mac& from) {
   std::vector<uint8_t> f(60, 0);
   std::copy(to.begin(), to.end(), f.begin());
   std::copy(from.begin(), from.end(), f.begin() + 6);
@@ -25,7 +26,9 @@ std::vector<uint8_t> RawRequest(const Mac& to, uint8_t opcode, uint16_t reg, uin
 
 std::vector<uint8_t> RawHello() { return RawRequest(kBroadcastMac, 0x00); }
 
-uint16_t ReplyRegister(const std::vector<uint8_t>& reply) { return static_cast<uint16_t>(reply[18] | reply[19] << 8); }
+uint16_t ReplyRegister(const std::vector<uint8_t>& reply) {
+  return static_cast<uint16_t>(reply[18] | reply[19] << 8);
+}
 
 uint32_t ReplyData(const std::vector<uint8_t>& reply) {
   return reply[20] | reply[21] << 8 | reply[22] << 16 | static_cast<uint32_t>(reply[23]) << 24;

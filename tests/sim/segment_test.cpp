@@ -21,7 +21,8 @@ class SegmentTest : public ::testing::Test {
   void BuildCascade() {
     ASSERT_EQ(segment.AddSwitch({.modelCode = 2, .mac = kTop}), 0);
     ASSERT_EQ(segment.AddSwitch({.modelCode = 1, .mac = kMiddle, .parent = Upstream{0, 12}}), 1);
-    ASSERT_EQ(segment.AddSwitch({.modelCode = 3, .mac = kBottom, .localPort = 2, .parent = Upstream{1, 5}}), 2);
+    ASSERT_EQ(segment.AddSwitch({.modelCode = 3, .mac = kBottom, .localPort = 2, .parent = Upstream{1, 5}}),
+              2);
   }
 
   VirtualClock clock;

@@ -15,9 +15,10 @@ bool Parse(std::vector<std::string> args, SimOptions& options, std::string& erro
 TEST(SimOptions, SwitchesTakeModelMacParentPortChipAndCopies) {
   SimOptions o;
   std::string error;
-  ASSERT_TRUE(Parse({"--switch", "qx-f8a,mac=02:00:00:00:00:fe,port=9", "--switch", "1,parent=0:12,chip=0x0103",
-                     "--count", "3", "--latency-us", "250", "--switch", "QX-G26A,latency=7"},
-                    o, error))
+  ASSERT_TRUE(
+      Parse({"--switch", "qx-f8a,mac=02:00:00:00:00:fe,port=9", "--switch", "1,parent=0:12,chip=0x0103",
+             "--count", "3", "--latency-us", "250", "--switch", "QX-G26A,latency=7"},
+            o, error))
       << error;
   EXPECT_EQ(o.iface, "veth0");
   ASSERT_EQ(o.switches.size(), 5u);
@@ -74,10 +75,15 @@ TEST(SimOptions, RefusesWhatCannotRun) {
   std::string error;
   EXPECT_FALSE(ParseSimOptions({"--switch", "1"}, o, error));
   EXPECT_EQ(error, "--iface is required");
-  for (const std::vector<std::string>& bad :
-       {std::vector<std::string>{"--switch", "QX-X1"}, {"--count", "2"}, {"--switch", "1,mac=zz"},
-        {"--switch", "1,colour=red"}, {"--fault", "0:melt"}, {"--fault", "0:lose,chance=2"},
-        {"--traffic", "-1"}, {"--latency-us"}, {"--bogus", "1"}}) {
+  for (const std::vector<std::string>& bad : {std::vector<std::string>{"--switch", "QX-X1"},
+                                              {"--count", "2"},
+                                              {"--switch", "1,mac=zz"},
+                                              {"--switch", "1,colour=red"},
+                                              {"--fault", "0:melt"},
+                                              {"--fault", "0:lose,chance=2"},
+                                              {"--traffic", "-1"},
+                                              {"--latency-us"},
+                                              {"--bogus", "1"}}) {
     EXPECT_FALSE(Parse(bad, o, error)) << bad[0];
     EXPECT_FALSE(error.empty());
   }

@@ -19,8 +19,8 @@ class FakeSwitch : public WireEndpoint {
   explicit FakeSwitch(Mac mac) : mac_(mac) {}
 
   std::map<uint16_t, uint32_t> registers;
-  std::set<uint16_t> silent;                  // gets of these registers are never answered
-  std::map<uint16_t, uint16_t> answerAs;      // reply carries another register address
+  std::set<uint16_t> silent;              // gets of these registers are never answered
+  std::map<uint16_t, uint16_t> answerAs;  // reply carries another register address
   uint64_t latencyUs = 100;
   bool tagged = false;
   bool duplicate = false;

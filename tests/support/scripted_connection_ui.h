@@ -54,7 +54,9 @@ class RecordingHooks : public ConnectionHooks {
   bool saveSucceeds = true;
 
   void RedoAdapterPick() override { calls.push_back("RedoAdapterPick"); }
-  void ApplyModelControls(bool mcu) override { calls.push_back(mcu ? "ModelControls(mcu)" : "ModelControls"); }
+  void ApplyModelControls(bool mcu) override {
+    calls.push_back(mcu ? "ModelControls(mcu)" : "ModelControls");
+  }
   void SetConnectedLabel(const std::string& text) override { label = text; }
   void EnableAdapterSelector(bool on) override { calls.push_back(on ? "SelectorOn" : "SelectorOff"); }
   void ShowSwitchPages() override { calls.push_back("ShowSwitchPages"); }

@@ -40,7 +40,8 @@ TEST_F(LinkTest, ListsEthernetAdaptersWithMacAndAddressSkippingTheRest) {
 }
 
 TEST_F(LinkTest, TableHoldsSixteenAdaptersAndTruncatesLongNames) {
-  for (int i = 0; i < 20; ++i) wire.AddDevice({"eth" + std::to_string(i) + std::string(70, 'x'), std::string(90, 'd')}, kMac, nullptr);
+  for (int i = 0; i < 20; ++i)
+    wire.AddDevice({"eth" + std::to_string(i) + std::string(70, 'x'), std::string(90, 'd')}, kMac, nullptr);
   link.EnumerateAdapters();
   EXPECT_EQ(link.AdapterCount(), kMaxAdapters);
   EXPECT_EQ(link.Adapter(0)->name.size(), 59u);
@@ -80,7 +81,8 @@ TEST_F(LinkTest, OpenChannelsFailures) {
 TEST(FrameFilter, TextsAndMatchingAgree) {
   const Mac host{0x02, 0, 0, 0, 0, 0x0A};
   const Mac sw{0x00, 0xE0, 0x4C, 0xAB, 0xCD, 0xEF};
-  EXPECT_EQ((FrameFilter{host, std::nullopt}.ToBpf()), "(len = 64 or len = 60) and ether dst 02:00:00:00:00:0a");
+  EXPECT_EQ((FrameFilter{host, std::nullopt}.ToBpf()),
+            "(len = 64 or len = 60) and ether dst 02:00:00:00:00:0a");
   const FrameFilter both{host, sw};
   EXPECT_EQ(both.ToBpf(),
             "(len = 64 or len = 60) and ether src 00:e0:4c:ab:cd:ef and ether dst 02:00:00:00:00:0a");
