@@ -36,7 +36,7 @@ int FactoryReset(CommandContext& c) {
 int SoftReset(CommandContext& c) {
   if (const int e = c.session.Connect(c.args)) return e;
   CtlMaintenance maintenance(c.session);
-  if (!maintenance.Page().Button19Click()) return SwitchLost(c, "register 0x0000");
+  if (!maintenance.Page().Button19Click()) return SwitchLost(c, "the restarted switch");
   c.out.Object({{"soft_reset", true}});
   return kExitOk;
 }

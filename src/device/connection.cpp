@@ -11,9 +11,6 @@ namespace velkor {
 
 namespace {
 
-constexpr uint16_t kIdentityRegister = 0x0207;
-constexpr uint16_t kIdentityValue = 0x4140;
-
 // The whole model byte a password-protected model keeps in its EEPROM; -1 for a name that
 // connects without one.
 int ExpectedModelByte(const std::string& name) {
@@ -138,10 +135,8 @@ void Connection::RecoverPassword(const std::string& code) {
 
 bool Connection::CheckConnection() {
   if (!state_.connected) return false;
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    const RegisterRead r = transport_.engine.ReadRegister(kIdentityRegister);
-    if (r.answered && r.Low16() == kIdentityValue) return true;
-  }
+  for (int attempt = 0; attempt < 2; ++attempt)
+    if (transport_.access.AnswersWithIdentity()) return true;
   hooks_.StopStatisticsTimer();
   prompter_.Error(Message(MessageId::kConnectionLost));
   Disconnect(false);

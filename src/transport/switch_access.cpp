@@ -11,7 +11,12 @@ constexpr uint16_t kEepromRead = 0x0800;
 constexpr uint16_t kEepromKeptBits = 0xF000;
 constexpr uint16_t kEepromAddressBits = 0x07FF;
 constexpr uint64_t kEepromWriteMs = 5;
-constexpr uint64_t kSoftResetMs = 5000;
+constexpr uint16_t kIdentityRegister = 0x0207;
+constexpr uint16_t kIdentityValue = 0x4140;
+constexpr uint16_t kControlRegister = 0x0000;
+constexpr uint32_t kRestartBit = 0x0001;
+constexpr uint32_t kRestartClearedBit = 0x0002;  // must be 0 when the restart bit is set
+constexpr uint64_t kRestartLimitMs = 5000;
 
 uint16_t PhyCommand(uint16_t last, uint8_t phy, uint8_t reg) {
   return static_cast<uint16_t>((last & kPhyKeptBits) | (phy & 0x1F) << 5 | (reg & 0x1F));
@@ -82,18 +87,35 @@ MailboxResult SwitchAccess::Comm2MCU(uint16_t bit) {
   return after.answered && (after.value & bit) ? MailboxResult::kAccepted : MailboxResult::kFailed;
 }
 
-int SwitchAccess::SoftResetChip() {
+RestartResult SwitchAccess::SoftResetChip() {
   engine_.BeginBatch();
-  const int control = engine_.QueueRead(0x0000);
+  const int control = engine_.QueueRead(kControlRegister);
   engine_.TransmitBatch();
-  if (!engine_.BatchAnswered(control)) return -1;
-  engine_.SetBatchBits(control, 0x0001, 0x0001);
-  engine_.SetBatchBits(control, 0x0002, 0);
+  // Writing back a lost read would clear every other bit of the control register.
+  if (!engine_.BatchAnswered(control)) return RestartResult::kNotAnswered;
+  engine_.SetBatchBits(control, kRestartBit, kRestartBit);
+  engine_.SetBatchBits(control, kRestartClearedBit, 0);
   engine_.FlushBatch();
   busy_.Begin();
-  engine_.GetClock().SleepMs(kSoftResetMs);
+  const bool back = WaitForIdentity();
   busy_.End();
-  return 0;
+  return back ? RestartResult::kRestarted : RestartResult::kNotBack;
+}
+
+bool SwitchAccess::AnswersWithIdentity() {
+  const RegisterRead r = engine_.ReadRegister(kIdentityRegister);
+  return r.answered && r.Low16() == kIdentityValue;
+}
+
+// The restarting chip does not answer; the first answer that carries its identity means it is back.
+bool SwitchAccess::WaitForIdentity() {
+  Clock& clock = engine_.GetClock();
+  const uint64_t deadline = clock.NowUs() + kRestartLimitMs * 1000;
+  for (;;) {
+    if (AnswersWithIdentity()) return true;
+    if (clock.NowUs() >= deadline) return false;
+    clock.SleepMs(kPollIntervalMs);
+  }
 }
 
 }  // namespace velkor

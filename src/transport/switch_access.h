@@ -15,6 +15,12 @@ class BusyIndicator {
   virtual void End() {}
 };
 
+enum class RestartResult {
+  kRestarted,    // the restart bit was set and the switch answers again
+  kNotAnswered,  // the control register did not answer: nothing was written
+  kNotBack,      // the restart bit was set, but the switch did not answer again within 5 s
+};
+
 enum class MailboxResult {
   kAccepted,  // the bit was set and reads back set
   kBusy,      // a previous command is still pending
@@ -48,15 +54,21 @@ class SwitchAccess {
   std::optional<bool> CheckCommRegBit(uint16_t bit);
   MailboxResult Comm2MCU(uint16_t bit);
 
-  // Sets bit 0 and clears bit 1 of register 0x0000, then waits 5 s under the busy cursor.
-  // -1 (and nothing written) when register 0x0000 could not be read.
-  int SoftResetChip();
+  // One read of the identity register (0x0207): true when it answers 0x4140, the sign that the
+  // switch is there and answering.
+  bool AnswersWithIdentity();
+
+  // Sets bit 0 and clears bit 1 of register 0x0000, then waits under the busy cursor until the
+  // switch answers with its identity again, at most 5 s.
+  RestartResult SoftResetChip();
 
   RegisterEngine& Engine() { return engine_; }
 
  private:
   // Polls reg until (value & busyBit) == 0; the last value, or none on time-out.
   std::optional<uint16_t> WaitNotBusy(uint16_t reg, uint16_t busyBit);
+  // Polls the identity register until it reads back right, at most 5 s; false on time-out.
+  bool WaitForIdentity();
 
   RegisterEngine& engine_;
   BusyIndicator& busy_;

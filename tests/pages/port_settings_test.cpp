@@ -243,7 +243,7 @@ TEST(PortSettingsRestart, RestartsTheChipWithoutRefilling) {
   rig.page.BRestartAutoNegClick();
   ASSERT_EQ(rig.WritesOf(0x0000).size(), 1u);
   EXPECT_EQ(rig.WritesOf(0x0000)[0] & 0x3, 0x1u);
-  EXPECT_GE(rig.clock.NowUs() - start, 5000000u);
+  EXPECT_LT(rig.clock.NowUs() - start, 5000000u) << "back as soon as the switch answers";
   EXPECT_EQ(rig.view.fills, fills);
 }
 

@@ -45,6 +45,24 @@ TEST_F(SaveResetCliTest, FactoryResetNeedsAConfirmation) {
   EXPECT_EQ(Switch().Peek(0x060A), 0xAFAFu);
 }
 
+TEST_F(SaveResetCliTest, SoftResetEndsWhenTheSwitchAnswersAgain) {
+  Start(sim::SwitchSetup{.modelCode = 2, .timing = {.softResetUs = 1'000'000}});
+  const uint64_t start = clock.NowUs();
+  EXPECT_EQ(Run({"soft-reset", "--json"}), kExitOk) << err.str();
+  EXPECT_EQ(out.str(), "{\"soft_reset\": true}\n");
+  EXPECT_GE(clock.NowUs() - start, 1'000'000u);
+  EXPECT_LT(clock.NowUs() - start, 5'000'000u) << "not a fixed five seconds";
+  EXPECT_FALSE(Switch().Restarting());
+}
+
+TEST_F(SaveResetCliTest, SoftResetOfASwitchThatStaysAwayFails) {
+  Start(sim::SwitchSetup{.modelCode = 2, .timing = {.softResetUs = 60'000'000}});
+  const uint64_t start = clock.NowUs();
+  EXPECT_EQ(Run({"soft-reset"}), kExitSwitchLost);
+  EXPECT_LT(clock.NowUs() - start, 10'000'000u);
+  EXPECT_TRUE(out.str().empty());
+}
+
 TEST_F(SaveResetCliTest, DescribeStoresWhatFitsAndShowsWhatIsStored) {
   Start(2);
   EXPECT_EQ(Run({"describe", "机房一号机柜上层交换机左侧", "--json"}), kExitOk) << err.str();

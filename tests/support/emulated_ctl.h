@@ -18,8 +18,9 @@ namespace velkor::testing {
 class EmulatedCtlTest : public ::testing::Test {
  protected:
   // Attaches a switch of the model; the login prompt is answered with the factory password.
-  void Start(uint8_t modelCode) {
-    segment.AddSwitch({.modelCode = modelCode});
+  void Start(uint8_t modelCode) { Start(sim::SwitchSetup{.modelCode = modelCode}); }
+  void Start(const sim::SwitchSetup& setup) {
+    segment.AddSwitch(setup);
     wire.AddDevice({"veth0", "", 0x0A000001u}, Mac{0x02, 0, 0, 0, 0, 0x01}, &segment);
     terminal.password = "vemix";
   }

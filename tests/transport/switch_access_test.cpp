@@ -97,17 +97,24 @@ TEST_F(SwitchAccessTest, MailboxRefusesWhileBusyAndReportsALostSwitch) {
   EXPECT_FALSE(rig.access.CheckCommRegBit(0x0004));
 }
 
-TEST_F(SwitchAccessTest, SoftResetSetsBitZeroClearsBitOneAndWaitsFiveSeconds) {
+TEST_F(SwitchAccessTest, SoftResetSetsBitZeroClearsBitOneAndWaitsUntilTheSwitchIsBack) {
   sw.registers[0x0000] = 0x00F2;
+  sw.registers[0x0207] = 0x4140;
   const uint64_t start = rig.clock.NowUs();
-  EXPECT_EQ(rig.access.SoftResetChip(), 0);
+  EXPECT_EQ(rig.access.SoftResetChip(), RestartResult::kRestarted);
   EXPECT_EQ(sw.registers[0x0000], 0x00F1u);
-  EXPECT_GE(rig.clock.NowUs() - start, 5'000'000u);
+  EXPECT_LT(rig.clock.NowUs() - start, 1'000'000u) << "no fixed five seconds";
+
+  sw.registers[0x0207] = 0;  // answers, but not as itself
+  const uint64_t again = rig.clock.NowUs();
+  EXPECT_EQ(rig.access.SoftResetChip(), RestartResult::kNotBack);
+  EXPECT_GE(rig.clock.NowUs() - again, 5'000'000u);
+  EXPECT_LT(rig.clock.NowUs() - again, 6'000'000u);
 }
 
 TEST_F(SwitchAccessTest, SoftResetWritesNothingWhenControlCannotBeRead) {
   sw.silent.insert(0x0000);
-  EXPECT_EQ(rig.access.SoftResetChip(), -1);
+  EXPECT_EQ(rig.access.SoftResetChip(), RestartResult::kNotAnswered);
   EXPECT_TRUE(sw.writes.empty());
 }
 

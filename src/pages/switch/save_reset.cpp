@@ -10,9 +10,6 @@ namespace velkor {
 namespace {
 constexpr int kSaveSteps = 351;  // 3 for the register image, 174 each for writing and reading back
 constexpr int kSaveSpinnerTicks = 300;
-constexpr uint16_t kControlRegister = 0x0000;
-constexpr uint32_t kRestartBits = 0x0003;  // bit 0 restarts the chip; bit 1 must be clear
-constexpr uint32_t kRestart = 0x0001;
 }  // namespace
 
 void SaveReset::Button24Click() {
@@ -52,14 +49,7 @@ int SaveReset::SaveDirect() {
   return -1;
 }
 
-bool SaveReset::Button19Click() {
-  RegisterEngine& engine = c_.transport.engine;
-  const RegisterRead control = engine.ReadRegister(kControlRegister);
-  // Writing back a lost read would clear every other bit of the control register.
-  if (!control.answered) return false;
-  engine.WriteRegister(kControlRegister, (control.value & ~kRestartBits) | kRestart);
-  return true;
-}
+bool SaveReset::Button19Click() { return c_.transport.access.SoftResetChip() == RestartResult::kRestarted; }
 
 void SaveReset::SwitchInternalsSheetShow() {
   if (!c_.connection.State().connected) return;

@@ -45,8 +45,8 @@ class SaveReset {
   int SaveSettings();
   // "恢复出厂设置".
   void Button5Click();
-  // "软复位": restarts the chip without a question; false when the control register did not answer
-  // and nothing was written.
+  // "软复位": restarts the chip without a question and waits until it answers again; false when
+  // the control register did not answer, or the switch did not come back.
   bool Button19Click();
   // The system sheet came to the front.
   void SwitchInternalsSheetShow();

@@ -55,7 +55,7 @@ bool SaveReset::FactoryResetDirect() {
   }
   bar.reset();
   // A soft reset whose control register did not answer wrote nothing: the reset is unfinished.
-  written = written && c_.transport.access.SoftResetChip() == 0;
+  written = written && c_.transport.access.SoftResetChip() != RestartResult::kNotAnswered;
   c_.busy.End();
   if (!written) c_.connection.FatalSwitchError();
   return written;
