@@ -35,7 +35,7 @@ Program::Program(TForm1& window, TransportSession& transport, ProgramDialogs dia
           .stopStatisticsTimer = [this] { statistics_.StopTimer(); },
           .resetStatisticsPage = [this] { statistics_.EnterIdle(); },
           .zeroStatisticsCounts = [this] { statistics_.ZeroFastEthernetCounts(); },
-          .saveSettings = [this] { return saveReset_.SaveSettings() == 0; },
+          .saveSettings = [this] { return saveReset_.SaveSettings() == Outcome::kDone; },
       },
       statistics_(transport, shell_.Identifier(), shell_.GetConnection(), *pages_.portStatistics,
                   {.selectPages =

@@ -2,43 +2,30 @@
 #include "cli/exit_codes.h"
 #include "cli/maintenance_page.h"
 #include "device/gbk_text.h"
-#include "device/message_table.h"
 
 namespace velkor::cli {
 
 namespace {
 
-// How a save or reset ended, from what it told the user: the texts are already on the error stream.
-int Ending(CommandContext& c, MessageId success) {
-  const CtlPrompter& prompts = c.session.Prompts();
-  if (prompts.Showed(Message(success))) return kExitOk;
-  if (prompts.Showed(Message(MessageId::kConnectionLost))) return kExitSwitchLost;
-  return kExitFailure;
-}
-
 int Save(CommandContext& c) {
   if (const int e = c.session.Connect(c.args)) return e;
   CtlMaintenance maintenance(c.session);
-  maintenance.Page().SaveSettings();
-  return Ending(c, MessageId::kSaveDone);
+  return ExitCodeOf(maintenance.Page().SaveSettings());
 }
 
 int FactoryReset(CommandContext& c) {
   if (const int e = c.session.Connect(c.args)) return e;
   CtlMaintenance maintenance(c.session);
-  maintenance.Page().Button5Click();
-  const CtlPrompter& prompts = c.session.Prompts();
-  if (prompts.Shown().size() == 1 && prompts.Showed(Message(MessageId::kConfirmFactoryReset)))
-    return kExitUsage;
-  return Ending(c, MessageId::kFactoryResetDone);
+  return ExitCodeOf(maintenance.Page().Button5Click());
 }
 
+// Ends only when the switch answers again after the restart, or has been given up.
 int SoftReset(CommandContext& c) {
   if (const int e = c.session.Connect(c.args)) return e;
   CtlMaintenance maintenance(c.session);
-  if (!maintenance.Page().Button19Click()) return SwitchLost(c, "the restarted switch");
-  c.out.Object({{"soft_reset", true}});
-  return kExitOk;
+  const Outcome outcome = maintenance.Page().Button19Click();
+  if (outcome == Outcome::kDone) c.out.Object({{"soft_reset", true}});
+  return ExitCodeOf(outcome);
 }
 
 // The description as the switch keeps it now, read afresh: the QX-G26A logs in without reading it.
@@ -60,11 +47,9 @@ int Describe(CommandContext& c) {
   if (stored != wanted)
     c.err << "velkorctl: the description keeps at most 20 GBK bytes: \"" << stored << "\"\n";
   maintenance.SetDescriptionText(wanted);
-  maintenance.Description().Button7Click();
-  if (!c.session.Prompts().Showed(kDescriptionChanged))
-    return c.session.GetConnection().State().connected ? kExitFailure : kExitSwitchLost;
-  c.out.Object({{"description", stored}});
-  return kExitOk;
+  const Outcome outcome = maintenance.Description().Button7Click();
+  if (outcome == Outcome::kDone) c.out.Object({{"description", stored}});
+  return ExitCodeOf(outcome);
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ expect_exit 0 in_host "$CTL" describe --password vemix --json
 [ "$OUT" = '{"description": "机房 3"}' ] || fail "the description reads $OUT"
 
 # Without a terminal to ask, only --yes confirms.
-expect_exit 2 in_host "$CTL" factory-reset --password vemix
+expect_exit 8 in_host "$CTL" factory-reset --password vemix
 expect_register 0x060A 0x0F0F
 expect_exit 0 in_host "$CTL" factory-reset --password vemix --yes
 expect_register 0x060A 0xAFAF

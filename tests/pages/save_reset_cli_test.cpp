@@ -28,7 +28,7 @@ TEST_F(SaveResetCliTest, MicrocontrollerThatNeverSavesFailsAfterTheDialogsWait) 
   EXPECT_GE(clock.NowUs() - start, 600'000'000u);
   EXPECT_LT(clock.NowUs() - start, 610'000'000u);
 
-  EXPECT_EQ(Run({"save"}), kExitFailure) << "the command bit is still pending";
+  EXPECT_EQ(Run({"save"}), kExitRefused) << "the command bit is still pending";
   EXPECT_NE(err.str().find("交换机忙，请稍后再试。"), std::string::npos);
 }
 
@@ -36,9 +36,9 @@ TEST_F(SaveResetCliTest, FactoryResetNeedsAConfirmation) {
   Start(2);
   Switch().Write(0x060A, 0x0F0F);
   terminal.replies = {"n"};
-  EXPECT_EQ(Run({"factory-reset"}), kExitUsage);
+  EXPECT_EQ(Run({"factory-reset"}), kExitNotConnected);
   terminal.interactive = false;
-  EXPECT_EQ(Run({"factory-reset", "--password", "vemix"}), kExitUsage);
+  EXPECT_EQ(Run({"factory-reset", "--password", "vemix"}), kExitNotConnected);
   EXPECT_EQ(Switch().Peek(0x060A), 0x0F0Fu);
 
   EXPECT_EQ(Run({"factory-reset", "--password", "vemix", "--yes"}), kExitOk) << err.str();

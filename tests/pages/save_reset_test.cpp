@@ -92,7 +92,7 @@ TEST_F(SaveResetTest, SaveStoresEveryLiveRegisterAndTheTemplatesGapBytes) {
     GiveEveryBlockRegisterItsOwnValue(rig->Switch());
     FillEeprom(0x022, 0x17D, 0x77);
     rig->prompter.Script(Answer::kYes);
-    page->Button24Click();
+    EXPECT_EQ(page->Button24Click(), Outcome::kDone);
 
     sim::ForEachBlockRegister([&](uint16_t reg, size_t offset) {
       EXPECT_EQ(EepromWord(offset), rig->Switch().Peek(reg)) << std::hex << reg;
@@ -111,7 +111,7 @@ TEST_F(SaveResetTest, SavedSettingsSurviveAPowerCycleAndUnsavedOnesDoNot) {
   Connect(2);
   RegisterEngine& engine = rig->transport.engine;
   engine.WriteRegister(0x060A, 0x0F0F);
-  ASSERT_EQ(page->SaveSettings(), 0);
+  ASSERT_EQ(page->SaveSettings(), Outcome::kDone);
   rig->segment.PowerCycleAll();
   EXPECT_EQ(engine.ReadRegister(0x060A).value, 0x0F0Fu);
 
@@ -124,20 +124,22 @@ TEST_F(SaveResetTest, SaveThatDoesNotVerifyIsFatalAndKeepsTheSettingsUnsaved) {
   Connect(2);
   rig->Switch().Eeprom().SetByte(0x100, 0x5A);  // a byte the save would change
   rig->Switch().Eeprom().StickByte(0x100);
-  EXPECT_EQ(page->SaveSettings(), -1);
+  EXPECT_EQ(page->SaveSettings(), Outcome::kFatal);
   EXPECT_TRUE(rig->connection.State().unsaved);
   EXPECT_TRUE(rig->connection.State().fatal);
   EXPECT_EQ(rig->Texts(), (std::vector<std::string>{Text(MessageId::kCriticalOperationFailed)}));
+}
+
+sim::ReplyFault LoseGetsOf(uint16_t reg, uint64_t count = 0) {
+  return {.kind = sim::FaultKind::kLose, .target = sim::FaultTarget::kGet, .count = count, .reg = reg};
 }
 
 TEST_F(SaveResetTest, LostRegisterDuringSaveWritesNothingToTheEeprom) {
   Connect(2);
   rig->Switch().Poke(0x0400, 0x1234);
   const auto before = rig->Switch().Eeprom().Bytes();
-  // The connection check passes; one register of the image gets no reply.
-  rig->Agent().Faults().Add(
-      {.kind = sim::FaultKind::kLose, .target = sim::FaultTarget::kGet, .from = 8, .count = 2});
-  EXPECT_EQ(page->SaveSettings(), -1);
+  rig->Agent().Faults().Add(LoseGetsOf(0x0400));
+  EXPECT_NE(page->SaveSettings(), Outcome::kDone);
   EXPECT_EQ(rig->Switch().Eeprom().Bytes(), before);
   EXPECT_TRUE(rig->connection.State().unsaved);
   EXPECT_FALSE(Shown(MessageId::kSaveDone));
@@ -146,7 +148,7 @@ TEST_F(SaveResetTest, LostRegisterDuringSaveWritesNothingToTheEeprom) {
 TEST_F(SaveResetTest, SwitchLostDuringSaveShowsNoSuccessAndKeepsUnsaved) {
   Connect(1);
   rig->Agent().StopAnswering(rig->clock.NowUs() + 2'000'000);
-  EXPECT_EQ(page->SaveSettings(), -1);
+  EXPECT_EQ(page->SaveSettings(), Outcome::kFatal) << "lost while the block was being written";
   EXPECT_TRUE(rig->connection.State().unsaved);
   EXPECT_FALSE(Shown(MessageId::kSaveDone));
 }
@@ -159,7 +161,7 @@ TEST_F(SaveResetTest, FactoryResetRestoresTheDefaultsAndRestartsTheChip) {
   rig->Switch().Poke(0x0700, 0x0FFF);
   rig->Agent().ClearHistory();
   rig->prompter.Script(Answer::kYes);
-  page->Button5Click();
+  EXPECT_EQ(page->Button5Click(), Outcome::kDone);
 
   const ConfigImage& block = *DefaultBlockFor(1);
   for (size_t i = 0; i < block.size(); ++i)
@@ -206,11 +208,21 @@ TEST_F(SaveResetTest, FactoryResetWhoseBlockDoesNotVerifyIsFatal) {
   rig->Switch().Eeprom().SetByte(0x030, 0x5A);  // 0 in the default block
   rig->Switch().Eeprom().StickByte(0x030);
   rig->prompter.Script(Answer::kYes);
-  page->Button5Click();
+  EXPECT_EQ(page->Button5Click(), Outcome::kFatal);
   EXPECT_TRUE(rig->connection.State().fatal);
   EXPECT_TRUE(rig->connection.State().unsaved);
   EXPECT_EQ(WritesTo(0x0000), 0u) << "no restart after a failed block";
   EXPECT_FALSE(Shown(MessageId::kFactoryResetDone));
+}
+
+TEST_F(SaveResetTest, FactoryResetWhoseRestartGoesUnansweredIsNotFatal) {
+  Connect(2);
+  rig->Agent().Faults().Add(LoseGetsOf(0x0000));
+  rig->prompter.Script(Answer::kYes);
+  EXPECT_EQ(page->Button5Click(), Outcome::kNotVerified);
+  EXPECT_FALSE(rig->connection.State().fatal);
+  EXPECT_TRUE(rig->connection.State().unsaved);
+  EXPECT_EQ(rig->Texts().back(), Text(MessageId::kSwitchInfoReadError));
 }
 
 TEST_F(SaveResetTest, AnythingButYesSendsNothing) {
@@ -218,9 +230,9 @@ TEST_F(SaveResetTest, AnythingButYesSendsNothing) {
   for (Answer answer : {Answer::kNo, Answer::kCancel}) {
     const size_t frames = rig->FramesSent();
     rig->prompter.Script(answer);
-    page->Button24Click();
+    EXPECT_EQ(page->Button24Click(), Outcome::kNotConfirmed);
     rig->prompter.Script(answer);
-    page->Button5Click();
+    EXPECT_EQ(page->Button5Click(), Outcome::kNotConfirmed);
     EXPECT_EQ(rig->FramesSent(), frames);
   }
   EXPECT_TRUE(statistics.calls.empty());
@@ -232,7 +244,7 @@ TEST_F(SaveResetTest, MicrocontrollerSaveWaitsItsWholeSpinner) {
   Connect(6);
   rig->transport.engine.WriteRegister(0x060A, 0x0F0F);
   const uint64_t start = rig->clock.NowUs();
-  EXPECT_EQ(page->SaveSettings(), 0);
+  EXPECT_EQ(page->SaveSettings(), Outcome::kDone);
   ASSERT_EQ(rig->progress.spinners.size(), 1u);
   EXPECT_EQ(rig->progress.spinners[0], (std::pair<std::string, int>{Text(MessageId::kSaving), 300}));
   EXPECT_GE(rig->clock.NowUs() - start, 600'000'000u);
@@ -242,22 +254,28 @@ TEST_F(SaveResetTest, MicrocontrollerSaveWaitsItsWholeSpinner) {
   EXPECT_EQ(rig->transport.engine.ReadRegister(0x060A).value, 0x0F0Fu);
 }
 
-TEST_F(SaveResetTest, BusyMicrocontrollerRefusesAndChangesNothing) {
+TEST_F(SaveResetTest, BusyOrSilentMailboxChangesNothingAndIsNotFatal) {
   Connect(6);
   rig->Switch().Poke(0x0006, 0x0004);
-  EXPECT_EQ(page->SaveSettings(), -1);
+  EXPECT_EQ(page->SaveSettings(), Outcome::kRefused);
   ASSERT_EQ(rig->prompter.shown.size(), 1u);
   EXPECT_EQ(rig->prompter.shown[0].text, Text(MessageId::kSwitchBusy));
   EXPECT_EQ(rig->prompter.shown[0].kind, MessageKind::kRefusal);
   EXPECT_EQ(rig->prompter.shown[0].icon, MessageIcon::kWarning);
+
+  rig->prompter.shown.clear();
+  rig->Agent().Faults().Add(LoseGetsOf(0x0006));
+  EXPECT_EQ(page->SaveSettings(), Outcome::kNoAnswer);
+  EXPECT_EQ(rig->Texts(), (std::vector<std::string>{Text(MessageId::kSwitchInfoReadError)}));
   EXPECT_TRUE(rig->progress.spinners.empty());
   EXPECT_TRUE(rig->connection.State().unsaved);
+  EXPECT_FALSE(rig->connection.State().fatal);
 }
 
 TEST_F(SaveResetTest, MicrocontrollerThatNeverFinishesIsFatal) {
   Connect(6);
   rig->Switch().Mcu()->SetStuck(true);
-  EXPECT_EQ(page->SaveSettings(), -1);
+  EXPECT_EQ(page->SaveSettings(), Outcome::kFatal);
   EXPECT_TRUE(rig->connection.State().fatal);
   EXPECT_TRUE(rig->connection.State().unsaved);
   EXPECT_EQ(rig->Texts(), (std::vector<std::string>{Text(MessageId::kCriticalOperationFailed)}));
@@ -265,7 +283,7 @@ TEST_F(SaveResetTest, MicrocontrollerThatNeverFinishesIsFatal) {
   rig->prompter.shown.clear();
   rig->prompter.Script(Answer::kYes);
   rig->Switch().Poke(0x0006, 0);
-  page->Button5Click();
+  EXPECT_EQ(page->Button5Click(), Outcome::kFatal);
   EXPECT_EQ(rig->progress.spinners.back(),
             (std::pair<std::string, int>{Text(MessageId::kRestoringFactorySettings), 30}));
   EXPECT_EQ(rig->Texts(), (std::vector<std::string>{Text(MessageId::kConfirmFactoryReset),
@@ -282,19 +300,20 @@ TEST_F(SaveResetTest, MicrocontrollerRestoresTheFactorySettings) {
   EXPECT_EQ(rig->Texts().back(), Text(MessageId::kFactoryResetDone));
 }
 
-TEST_F(SaveResetTest, SoftResetSetsTheRestartBitOnlyOnARealRead) {
+TEST_F(SaveResetTest, SoftResetSetsTheRestartBitOnlyOnARealReadAndWaitsForTheSwitch) {
   Connect(2);
   rig->Switch().Poke(0x0000, 0x00F6);
   rig->Agent().ClearHistory();
-  EXPECT_TRUE(page->Button19Click());
+  EXPECT_EQ(page->Button19Click(), Outcome::kDone);
   ASSERT_EQ(rig->Agent().Writes().size(), 1u);
   EXPECT_EQ(rig->Agent().Writes()[0].value, 0x00F5u);
+  EXPECT_FALSE(rig->Switch().Restarting());
 
   rig->Agent().ClearHistory();
-  rig->Agent().Faults().Add({.kind = sim::FaultKind::kLose, .target = sim::FaultTarget::kGet});
-  EXPECT_FALSE(page->Button19Click());
+  rig->Agent().Faults().Add(LoseGetsOf(0x0000));
+  EXPECT_EQ(page->Button19Click(), Outcome::kNoAnswer);
   EXPECT_TRUE(rig->Agent().Writes().empty());
-  EXPECT_TRUE(rig->prompter.shown.empty());
+  EXPECT_EQ(rig->Texts(), (std::vector<std::string>{Text(MessageId::kSwitchInfoReadError)}));
 }
 
 TEST_F(SaveResetTest, SystemSheetShowsTheDescriptionOnlyWhenConnected) {

@@ -50,7 +50,7 @@ class SwitchDescriptionTest : public ::testing::Test {
 TEST_F(SwitchDescriptionTest, StoresTheTextPaddedWithZerosAndReportsSuccess) {
   for (uint16_t a = 0x200; a < 0x22A; ++a) rig.Switch().Eeprom().SetByte(a, 0xFF);
   view.text = Repeat("机", 10);
-  page.Button7Click();
+  EXPECT_EQ(page.Button7Click(), Outcome::kDone);
   std::vector<uint8_t> expected = *Utf8ToGbk(view.text);
   expected.resize(40, 0);
   EXPECT_EQ(Field(40), expected);
@@ -77,19 +77,20 @@ TEST_F(SwitchDescriptionTest, ShowsTheDescriptionReadFromTheSwitch) {
   EXPECT_EQ(view.text, "");
 }
 
-TEST_F(SwitchDescriptionTest, TextThatDoesNotReadBackIsNoSuccess) {
+TEST_F(SwitchDescriptionTest, TextThatDoesNotReadBackIsNoSuccessButNoLostConnection) {
   rig.Switch().Eeprom().StickByte(0x203);
   view.text = "rack 12";
-  page.Button7Click();
+  EXPECT_EQ(page.Button7Click(), Outcome::kNotVerified);
   ASSERT_EQ(rig.prompter.shown.size(), 1u);
-  EXPECT_EQ(rig.prompter.shown[0].text, Message(MessageId::kConnectionLost));
+  EXPECT_EQ(rig.prompter.shown[0].text, Message(MessageId::kSwitchInfoReadError));
+  EXPECT_EQ(rig.prompter.shown[0].kind, MessageKind::kError);
   EXPECT_TRUE(rig.connection.State().connected) << "the switch still answers";
 }
 
 TEST_F(SwitchDescriptionTest, LostSwitchIsReportedOnceAndDisconnects) {
   rig.Agent().StopAnswering();
   view.text = "rack 12";
-  page.Button7Click();
+  EXPECT_EQ(page.Button7Click(), Outcome::kSwitchLost);
   ASSERT_EQ(rig.prompter.shown.size(), 1u);
   EXPECT_EQ(rig.prompter.shown[0].text, Message(MessageId::kConnectionLost));
   EXPECT_FALSE(rig.connection.State().connected);

@@ -5,6 +5,7 @@ add_library(velkor_maintenance STATIC
   switch/save_reset_mcu.cpp
   switch/save_reset_units.cpp
   switch/switch_description.cpp
+  switch/unanswered_report.cpp
 )
 target_include_directories(velkor_maintenance PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(velkor_maintenance PUBLIC velkor_device)

@@ -4,6 +4,7 @@
 #include "device/message_table.h"
 #include "device/model.h"
 #include "pages/switch/save_reset_mcu.h"
+#include "pages/switch/unanswered_report.h"
 
 namespace velkor {
 
@@ -12,30 +13,31 @@ constexpr int kSaveSteps = 351;  // 3 for the register image, 174 each for writi
 constexpr int kSaveSpinnerTicks = 300;
 }  // namespace
 
-void SaveReset::Button24Click() {
-  if (!c_.prompter.Confirm(Message(MessageId::kConfirmSave))) return;
+Outcome SaveReset::Button24Click() {
+  if (!c_.prompter.Confirm(Message(MessageId::kConfirmSave))) return Outcome::kNotConfirmed;
   statistics_.StopMIBRefreshing();
   view_.Repaint();
-  SaveSettings();
+  const Outcome outcome = SaveSettings();
   statistics_.EnterIdle();
+  return outcome;
 }
 
-int SaveReset::SaveSettings() {
+Outcome SaveReset::SaveSettings() {
   Connection& connection = c_.connection;
-  if (!connection.CheckConnection()) return -1;
-  if (connection.State().modelCode == kModelG26A) {
-    if (!RunMcuCommand(c_, kMcuSaveConfiguration, MessageId::kSaving, kSaveSpinnerTicks)) return -1;
-  } else if (SaveDirect() != 0) {
-    return -1;
-  }
-  if (!connection.CheckConnection()) return -1;
+  if (!connection.CheckConnection()) return Outcome::kSwitchLost;
+  const Outcome outcome =
+      connection.State().modelCode == kModelG26A
+          ? RunMcuCommand(c_, kMcuSaveConfiguration, MessageId::kSaving, kSaveSpinnerTicks)
+          : SaveDirect();
+  if (outcome != Outcome::kDone) return outcome;
+  if (!connection.CheckConnection()) return Outcome::kSwitchLost;
   connection.SetUnsaved(false);
   c_.prompter.Inform(Message(MessageId::kSaveDone));
-  return 0;
+  return Outcome::kDone;
 }
 
 // Only the template's gap bytes survive: every register word is overwritten with the live value.
-int SaveReset::SaveDirect() {
+Outcome SaveReset::SaveDirect() {
   ConfigImage image = SaveTemplateFor(c_.connection.State().modelCode);
   c_.busy.Begin();
   auto bar = c_.progress.ShowProgress(kSaveSteps);
@@ -44,18 +46,32 @@ int SaveReset::SaveDirect() {
                      c_.transport.blocks.WriteConfigBlock(image, bar.get()) == 0;
   bar.reset();
   c_.busy.End();
-  if (saved) return 0;
+  if (saved) return Outcome::kDone;
   c_.connection.FatalSwitchError();
-  return -1;
+  return Outcome::kFatal;
 }
 
-bool SaveReset::Button19Click() { return c_.transport.access.SoftResetChip() == RestartResult::kRestarted; }
+Outcome SaveReset::Button19Click() {
+  switch (c_.transport.access.SoftResetChip()) {
+    case RestartResult::kRestarted:
+      return Outcome::kDone;
+    case RestartResult::kNotAnswered:
+      return Unanswered(Outcome::kNoAnswer);
+    case RestartResult::kNotBack:
+      break;
+  }
+  return c_.connection.CheckConnection() ? Outcome::kDone : Outcome::kSwitchLost;
+}
 
 void SaveReset::SwitchInternalsSheetShow() {
   if (!c_.connection.State().connected) return;
   view_.Repaint();
   view_.SelectMaintenancePages();
   description_.SwitchInfoConfigShow();
+}
+
+Outcome SaveReset::Unanswered(Outcome whileAnswering) {
+  return ReportUnanswered(c_.connection, c_.prompter, whileAnswering);
 }
 
 }  // namespace velkor

@@ -2,6 +2,7 @@
 
 #include "device/connection.h"
 #include "device/identification.h"
+#include "device/outcome.h"
 #include "device/progress_ui.h"
 #include "device/prompter.h"
 #include "pages/ports/statistics_control.h"
@@ -39,22 +40,21 @@ class SaveReset {
             SaveResetView& view)
       : c_(context), statistics_(statistics), description_(description), view_(view) {}
 
-  // "保存设置".
-  void Button24Click();
-  // 0 when the settings were saved and verified, -1 otherwise (the user has been told why).
-  int SaveSettings();
-  // "恢复出厂设置".
-  void Button5Click();
-  // "软复位": restarts the chip without a question and waits until it answers again; false when
-  // the control register did not answer, or the switch did not come back.
-  bool Button19Click();
+  // "保存设置": kNotConfirmed unless the user answers Yes, otherwise how the save ended.
+  Outcome Button24Click();
+  // kDone when the settings were saved and verified; otherwise the user has been told why.
+  Outcome SaveSettings();
+  // "恢复出厂设置": kNotConfirmed unless the user answers Yes.
+  Outcome Button5Click();
+  // "软复位": restarts the chip without a question and waits until it answers again.
+  Outcome Button19Click();
   // The system sheet came to the front.
   void SwitchInternalsSheetShow();
 
  private:
-  int SaveDirect();
-  // False after a failure that FatalSwitchError has reported.
-  bool FactoryResetDirect();
+  Outcome SaveDirect();
+  Outcome FactoryResetDirect();
+  Outcome Unanswered(Outcome whileAnswering);
 
   MaintenanceContext c_;
   StatisticsControl& statistics_;

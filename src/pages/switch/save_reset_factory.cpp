@@ -22,27 +22,24 @@ bool ClearsDescriptions(int modelCode) {
 }
 }  // namespace
 
-void SaveReset::Button5Click() {
-  if (!c_.prompter.Confirm(Message(MessageId::kConfirmFactoryReset))) return;
+Outcome SaveReset::Button5Click() {
+  if (!c_.prompter.Confirm(Message(MessageId::kConfirmFactoryReset))) return Outcome::kNotConfirmed;
   view_.Repaint();
   statistics_.StopMIBRefreshing();
   Connection& connection = c_.connection;
-  if (!connection.CheckConnection()) return;
-  if (connection.State().modelCode == kModelG26A) {
-    if (!RunMcuCommand(c_, kMcuRestoreFactory, MessageId::kRestoringFactorySettings,
-                       kFactoryResetSpinnerTicks))
-      return;
-  } else {
-    if (!FactoryResetDirect()) return;
-    ResetCounterUnits(c_.transport.engine, c_.identifier.Layout());
-    statistics_.ShowFactoryUnits();
-  }
-  if (!connection.CheckConnection()) return;
+  if (!connection.CheckConnection()) return Outcome::kSwitchLost;
+  const Outcome outcome = connection.State().modelCode == kModelG26A
+                              ? RunMcuCommand(c_, kMcuRestoreFactory, MessageId::kRestoringFactorySettings,
+                                              kFactoryResetSpinnerTicks)
+                              : FactoryResetDirect();
+  if (outcome != Outcome::kDone) return outcome;
+  if (!connection.CheckConnection()) return Outcome::kSwitchLost;
   connection.SetUnsaved(false);
   c_.prompter.Inform(Message(MessageId::kFactoryResetDone));
+  return Outcome::kDone;
 }
 
-bool SaveReset::FactoryResetDirect() {
+Outcome SaveReset::FactoryResetDirect() {
   const int modelCode = c_.connection.State().modelCode;
   EepromBlocks& blocks = c_.transport.blocks;
   c_.busy.Begin();
@@ -54,11 +51,21 @@ bool SaveReset::FactoryResetDirect() {
     if (written) blocks.WriteRegisterImage(*block, *bar);
   }
   bar.reset();
-  // A soft reset whose control register did not answer wrote nothing: the reset is unfinished.
-  written = written && c_.transport.access.SoftResetChip() != RestartResult::kNotAnswered;
+  // The EEPROM may be half-written: only the user can finish the job now.
+  if (!written) {
+    c_.busy.End();
+    c_.connection.FatalSwitchError();
+    return Outcome::kFatal;
+  }
+  const RestartResult restart = c_.transport.access.SoftResetChip();
   c_.busy.End();
-  if (!written) c_.connection.FatalSwitchError();
-  return written;
+  // The factory block is stored whole; the chip just did not restart to load all of it.
+  if (restart == RestartResult::kNotAnswered) return Unanswered(Outcome::kNotVerified);
+  // The counter units must not be written into a chip that is still restarting.
+  if (restart == RestartResult::kNotBack && !c_.connection.CheckConnection()) return Outcome::kSwitchLost;
+  ResetCounterUnits(c_.transport.engine, c_.identifier.Layout());
+  statistics_.ShowFactoryUnits();
+  return Outcome::kDone;
 }
 
 }  // namespace velkor

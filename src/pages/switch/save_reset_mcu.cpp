@@ -2,22 +2,28 @@
 
 #include <string>
 
+#include "pages/switch/unanswered_report.h"
+
 namespace velkor {
 
-bool RunMcuCommand(const MaintenanceContext& c, uint16_t command, MessageId waitText, int ticks) {
-  // A mailbox that did not answer is refused like a busy one: nothing has been asked of it yet.
-  if (c.transport.access.Comm2MCU(command) != MailboxResult::kAccepted) {
-    c.prompter.Refuse(Message(MessageId::kSwitchBusy));
-    return false;
+Outcome RunMcuCommand(const MaintenanceContext& c, uint16_t command, MessageId waitText, int ticks) {
+  switch (c.transport.access.Comm2MCU(command)) {
+    case MailboxResult::kAccepted:
+      break;
+    case MailboxResult::kBusy:
+      c.prompter.Refuse(Message(MessageId::kSwitchBusy));
+      return Outcome::kRefused;
+    case MailboxResult::kFailed:
+      return ReportUnanswered(c.connection, c.prompter, Outcome::kNoAnswer);
   }
   c.progress.StartSpinner(std::string(Message(waitText)), ticks);
   // A bit that could not be read back is no proof that the microcontroller finished.
   const auto pending = c.transport.access.CheckCommRegBit(command);
   if (!pending || *pending) {
     c.connection.FatalSwitchError();
-    return false;
+    return Outcome::kFatal;
   }
-  return true;
+  return Outcome::kDone;
 }
 
 }  // namespace velkor

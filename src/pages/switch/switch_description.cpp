@@ -4,7 +4,7 @@
 #include <array>
 
 #include "device/gbk_text.h"
-#include "device/message_table.h"
+#include "pages/switch/unanswered_report.h"
 
 namespace velkor {
 
@@ -39,19 +39,16 @@ void SwitchDescription::SwitchInfoConfigShow() {
   view_.Repaint();
 }
 
-void SwitchDescription::Button7Click() {
+Outcome SwitchDescription::Button7Click() {
   std::array<uint8_t, kSwitchDescriptionWritten> field{};
   const std::vector<uint8_t> text = FitSwitchDescription(view_.DescriptionText());
   std::copy(text.begin(), text.end(), field.begin());
   busy_.Begin();
   const int stored = blocks_.WriteSwitchDescription(field);
   busy_.End();
-  if (stored == 0) {
-    prompter_.Inform(kDescriptionChanged);
-    return;
-  }
-  // Not stored, or not as written. A switch that is gone has been reported by the check already.
-  if (connection_.CheckConnection()) prompter_.Error(Message(MessageId::kConnectionLost));
+  if (stored != 0) return ReportUnanswered(connection_, prompter_, Outcome::kNotVerified);
+  prompter_.Inform(kDescriptionChanged);
+  return Outcome::kDone;
 }
 
 }  // namespace velkor

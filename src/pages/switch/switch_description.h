@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "device/connection.h"
+#include "device/outcome.h"
 #include "device/prompter.h"
 #include "transport/eeprom_blocks.h"
 
@@ -38,8 +39,8 @@ class SwitchDescription {
 
   // Shows the description as last read from the switch.
   void SwitchInfoConfigShow();
-  // "修改": stores the edited description.
-  void Button7Click();
+  // "修改": stores the edited description. kDone only when it reads back as written.
+  Outcome Button7Click();
 
  private:
   Connection& connection_;
