@@ -52,40 +52,44 @@ int EepromBlocks::ClearDescriptionArea(Progress* progress) {
 }
 
 // Visits every register of the map; the bar moves once after row 12 and twice after row 13, the
-// two long rows. visit returns false to stop the walk.
+// two long rows.
 template <class Visit>
-static bool WalkRegisterImage(Progress* progress, Visit&& visit) {
-  bool going = true;
+static void WalkRegisterImage(Progress* progress, Visit&& visit) {
   size_t lastRow = 0;
   ForEachImageRegister([&](size_t row, uint16_t reg, size_t offset) {
-    if (!going) return;
     if (row != lastRow && lastRow == 12) Step(progress);
     lastRow = row;
-    going = visit(reg, offset);
+    visit(reg, offset);
   });
-  if (!going) return false;
   Step(progress);
   Step(progress);
-  return true;
 }
 
 int EepromBlocks::WriteRegisterImage(const ConfigImage& image, Progress& progress) {
   RegisterEngine& engine = access_.Engine();
   WalkRegisterImage(&progress, [&](uint16_t reg, size_t offset) {
     if (reg != kKeyRegister) engine.WriteRegister(reg, ImageWord(image, offset));
-    return true;
   });
   return 0;
 }
 
-int EepromBlocks::ReadRegisterImage(ConfigImage& buffer, Progress* progress) {
+std::vector<uint16_t> EepromBlocks::ReadRegisterImage(ConfigImage& buffer, Progress* progress,
+                                                      std::span<const uint16_t> only) {
   RegisterEngine& engine = access_.Engine();
-  const bool complete = WalkRegisterImage(progress, [&](uint16_t reg, size_t offset) {
-    const RegisterRead r = engine.ReadRegister(reg);
-    SetImageWord(buffer, offset, r.Low16());
-    return r.answered;
+  std::vector<uint16_t> unread;
+  WalkRegisterImage(progress, [&](uint16_t reg, size_t offset) {
+    if (!only.empty() && std::find(only.begin(), only.end(), reg) == only.end()) return;
+    // After one read went unanswered the switch may be gone: do not wait out every other register.
+    if (unread.empty()) {
+      const RegisterRead r = engine.ReadRegister(reg);
+      if (r.answered) {
+        SetImageWord(buffer, offset, r.Low16());
+        return;
+      }
+    }
+    unread.push_back(reg);
   });
-  return complete ? 0 : -1;
+  return unread;
 }
 
 int EepromBlocks::ReadPasswordBytes(std::array<uint8_t, kPasswordSize>& buffer) {

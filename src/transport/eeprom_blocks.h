@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "transport/progress.h"
 #include "transport/register_image.h"
@@ -27,8 +28,8 @@ struct DescriptionCache {
   void Clear() { *this = DescriptionCache{}; }
 };
 
-// Multi-byte EEPROM and register-image operations. Every operation that reads returns -1 as soon
-// as a byte or register could not be read, so a lost switch never turns into a block of zeros.
+// Multi-byte EEPROM and register-image operations. Every operation that reads reports a byte or
+// register that could not be read, so a lost switch never turns into a block of zeros.
 class EepromBlocks {
  public:
   EepromBlocks(SwitchAccess& access, DescriptionCache& cache) : access_(access), cache_(cache) {}
@@ -37,7 +38,11 @@ class EepromBlocks {
   int ReadConfigBlock(ConfigImage& buffer, Progress* progress);
   int ClearDescriptionArea(Progress* progress);
   int WriteRegisterImage(const ConfigImage& image, Progress& progress);
-  int ReadRegisterImage(ConfigImage& buffer, Progress* progress);
+  // Reads the registers of the map (or only those given) into their words, in map order, until one
+  // does not answer. Returns that register and those after it that were to be read; their words
+  // keep what buffer held.
+  std::vector<uint16_t> ReadRegisterImage(ConfigImage& buffer, Progress* progress,
+                                          std::span<const uint16_t> only = {});
 
   int ReadPasswordBytes(std::array<uint8_t, kPasswordSize>& buffer);
   int WritePasswordBytes(const std::array<uint8_t, kPasswordSize>& bytes);

@@ -134,23 +134,56 @@ sim::ReplyFault LoseGetsOf(uint16_t reg, uint64_t count = 0) {
   return {.kind = sim::FaultKind::kLose, .target = sim::FaultTarget::kGet, .count = count, .reg = reg};
 }
 
-TEST_F(SaveResetTest, LostRegisterDuringSaveWritesNothingToTheEeprom) {
+TEST_F(SaveResetTest, RegisterThatMissedAReplyIsAskedAgainAndSaved) {
   Connect(2);
   rig->Switch().Poke(0x0400, 0x1234);
-  const auto before = rig->Switch().Eeprom().Bytes();
-  rig->Agent().Faults().Add(LoseGetsOf(0x0400));
-  EXPECT_NE(page->SaveSettings(), Outcome::kDone);
-  EXPECT_EQ(rig->Switch().Eeprom().Bytes(), before);
-  EXPECT_TRUE(rig->connection.State().unsaved);
-  EXPECT_FALSE(Shown(MessageId::kSaveDone));
+  rig->Switch().Poke(0x037E, 0x5678);
+  rig->Agent().Faults().Add(LoseGetsOf(0x0400, 1));
+  rig->Agent().Faults().Add(LoseGetsOf(0x037E, 2));
+  EXPECT_EQ(page->SaveSettings(), Outcome::kDone);
+  EXPECT_EQ(EepromWord(0x2E - 0x22), 0x1234);
+  EXPECT_EQ(EepromWord(0x98 - 0x22 + 2 * 114), 0x5678);
+  EXPECT_FALSE(rig->connection.State().fatal);
 }
 
-TEST_F(SaveResetTest, SwitchLostDuringSaveShowsNoSuccessAndKeepsUnsaved) {
-  Connect(1);
-  rig->Agent().StopAnswering(rig->clock.NowUs() + 2'000'000);
-  EXPECT_EQ(page->SaveSettings(), Outcome::kFatal) << "lost while the block was being written";
+TEST_F(SaveResetTest, RegisterThatNeverAnswersWritesNothingAndKeepsTheProgram) {
+  Connect(2);
+  const auto before = rig->Switch().Eeprom().Bytes();
+  rig->Agent().Faults().Add(LoseGetsOf(0x0400));
+  EXPECT_EQ(page->SaveSettings(), Outcome::kNoAnswer);
+  EXPECT_EQ(rig->Switch().Eeprom().Bytes(), before);
   EXPECT_TRUE(rig->connection.State().unsaved);
-  EXPECT_FALSE(Shown(MessageId::kSaveDone));
+  EXPECT_FALSE(rig->connection.State().fatal);
+  EXPECT_TRUE(rig->connection.State().connected);
+  EXPECT_EQ(rig->Texts(), (std::vector<std::string>{Text(MessageId::kSwitchInfoReadError)}));
+}
+
+TEST_F(SaveResetTest, UnansweredPlaceholderKeepsTheWordTheEepromHolds) {
+  Connect(1);
+  rig->Switch().Eeprom().SetByte(0x060, 0xAB);
+  rig->Switch().Eeprom().SetByte(0x061, 0xCD);
+  rig->Switch().Poke(0xFFFF, 0x1111);
+  rig->Switch().Poke(0x037E, 0x5678);  // the last register, after the placeholder
+  rig->Agent().Faults().Add(LoseGetsOf(0xFFFF));
+  EXPECT_EQ(page->SaveSettings(), Outcome::kDone);
+  EXPECT_EQ(EepromWord(0x60 - 0x22), 0xCDAB);
+  EXPECT_EQ(EepromWord(0x98 - 0x22 + 2 * 114), 0x5678);
+  EXPECT_FALSE(rig->connection.State().unsaved);
+}
+
+TEST_F(SaveResetTest, SwitchLostDuringSaveIsFatalOnlyOnceTheEepromIsTouched) {
+  // Reading the image takes well over 10 ms; writing the block takes seconds.
+  for (const auto& [silentAfterUs, outcome] :
+       {std::pair{10'000u, Outcome::kSwitchLost}, std::pair{2'000'000u, Outcome::kFatal}}) {
+    Connect(1);
+    rig->Agent().ClearHistory();
+    rig->Agent().StopAnswering(rig->clock.NowUs() + silentAfterUs);
+    EXPECT_EQ(page->SaveSettings(), outcome);
+    EXPECT_EQ(rig->progress.maximum, 351) << "past the first connection check";
+    EXPECT_TRUE(rig->connection.State().unsaved);
+    EXPECT_EQ(rig->connection.State().fatal, outcome == Outcome::kFatal);
+    EXPECT_EQ(WritesTo(0x0218) == 0, outcome == Outcome::kSwitchLost) << "EEPROM bytes written";
+  }
 }
 
 TEST_F(SaveResetTest, FactoryResetRestoresTheDefaultsAndRestartsTheChip) {

@@ -69,16 +69,29 @@ TEST_F(EepromBlocksTest, RegisterImageWritesEveryRegisterButTheKeyAndReadsThemAl
   sw.registers[0x037E] = 0xBEEF;
   ConfigImage read{};
   progress.steps = 0;
-  EXPECT_EQ(rig.blocks.ReadRegisterImage(read, &progress), 0);
+  EXPECT_TRUE(rig.blocks.ReadRegisterImage(read, &progress).empty());
   EXPECT_EQ(progress.steps, 3);
   EXPECT_EQ(ImageWord(read, 0x70 - kConfigBlockStart), 0x5C3A);
   EXPECT_EQ(ImageWord(read, 0x98 - kConfigBlockStart + 2 * 114), 0xBEEF);
 }
 
-TEST_F(EepromBlocksTest, LostRegisterMakesTheImageReadFail) {
+TEST_F(EepromBlocksTest, ImageReadStopsAtALostRegisterAndNamesWhatIsLeft) {
   sw.silent.insert(0x0401);
+  sw.registers[0x0400] = 0x1234;
   ConfigImage read{};
-  EXPECT_EQ(rig.blocks.ReadRegisterImage(read, nullptr), -1);
+  read.fill(0xEE);
+  const std::vector<uint16_t> unread = rig.blocks.ReadRegisterImage(read, nullptr);
+  ASSERT_EQ(unread.size(), 156u - 5u);  // rows 0-2 and 0x0400 were read
+  EXPECT_EQ(unread.front(), 0x0401);
+  EXPECT_EQ(ImageWord(read, 0x2E - kConfigBlockStart), 0x1234);
+  EXPECT_EQ(ImageWord(read, 0x30 - kConfigBlockStart), 0xEEEE) << "a lost reply is no value";
+
+  sw.silent.clear();
+  sw.registers[0x0401] = 0x0055;
+  const std::vector<uint16_t> only{0x0401, 0x037E};
+  EXPECT_TRUE(rig.blocks.ReadRegisterImage(read, nullptr, only).empty());
+  EXPECT_EQ(ImageWord(read, 0x30 - kConfigBlockStart), 0x0055);
+  EXPECT_EQ(ImageWord(read, 0x32 - kConfigBlockStart), 0xEEEE) << "0x0402 was not asked";
 }
 
 TEST_F(EepromBlocksTest, DescriptionsGoThroughTheCacheAndAreVerified) {

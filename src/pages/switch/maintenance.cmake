@@ -2,6 +2,7 @@
 add_library(velkor_maintenance STATIC
   switch/save_reset.cpp
   switch/save_reset_factory.cpp
+  switch/save_reset_image.cpp
   switch/save_reset_mcu.cpp
   switch/save_reset_units.cpp
   switch/switch_description.cpp

@@ -3,6 +3,7 @@
 #include "device/default_images.h"
 #include "device/message_table.h"
 #include "device/model.h"
+#include "pages/switch/save_reset_image.h"
 #include "pages/switch/save_reset_mcu.h"
 #include "pages/switch/unanswered_report.h"
 
@@ -41,11 +42,13 @@ Outcome SaveReset::SaveDirect() {
   ConfigImage image = SaveTemplateFor(c_.connection.State().modelCode);
   c_.busy.Begin();
   auto bar = c_.progress.ShowProgress(kSaveSteps);
-  // A register that did not answer would store 0 in its place, so nothing is written then.
-  const bool saved = c_.transport.blocks.ReadRegisterImage(image, bar.get()) == 0 &&
-                     c_.transport.blocks.WriteConfigBlock(image, bar.get()) == 0;
+  // Until the block is written the EEPROM is as it was: a register without an answer is no reason
+  // to give up the program.
+  const bool read = ReadLiveRegisters(c_.transport, image, bar.get());
+  const bool saved = read && c_.transport.blocks.WriteConfigBlock(image, bar.get()) == 0;
   bar.reset();
   c_.busy.End();
+  if (!read) return Unanswered(Outcome::kNoAnswer);
   if (saved) return Outcome::kDone;
   c_.connection.FatalSwitchError();
   return Outcome::kFatal;

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "transport/progress.h"
+#include "transport/register_image.h"
+#include "transport/transport_session.h"
+
+namespace velkor {
+
+// Fills image with the live registers of the register image map for a save. Registers that went
+// unanswered are asked again a few times; the placeholder word, which no chip register backs,
+// keeps what the EEPROM holds when the switch does not answer for it. False when some word is
+// still unknown: then nothing may be written.
+bool ReadLiveRegisters(TransportSession& transport, ConfigImage& image, Progress* progress);
+
+}  // namespace velkor
