@@ -18,7 +18,7 @@ void EventHold::End() {
   QCoreApplication::instance()->removeEventFilter(this);
   // Another hold still in force takes these up again.
   for (const auto& [receiver, type] : std::exchange(held_, {}))
-    if (receiver) QCoreApplication::postEvent(receiver, new QEvent(type));
+    if (receiver) QCoreApplication::postEvent(receiver, new RequestEvent(type));
 }
 
 void EventHold::KeepTicking(QObject* timer) { timer->setProperty(kKeepsTicking, true); }
@@ -26,7 +26,7 @@ void EventHold::KeepTicking(QObject* timer) { timer->setProperty(kKeepsTicking, 
 bool EventHold::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Timer)
     return qobject_cast<QTimer*>(watched) && !watched->property(kKeepsTicking).toBool();
-  if (event->type() >= QEvent::User && event->type() <= QEvent::MaxUser) {
+  if (dynamic_cast<RequestEvent*>(event)) {
     held_.emplace_back(watched, event->type());
     return true;
   }

@@ -8,12 +8,19 @@
 
 namespace velkor {
 
+// A request the program posts to itself, such as the rediscovery after a disconnect. It carries
+// nothing but its type, so a held one can be posted again.
+class RequestEvent : public QEvent {
+ public:
+  using QEvent::QEvent;
+};
+
 // Holds back the program's timers and its own posted events while a long switch operation runs the
 // event loop (to paint its bar, or as the modal spinner): a statistics tick or a rediscovery in the
 // middle of an EEPROM block would talk to the switch, or select another one, between two of its
 // bytes. A held timer tick is dropped: a periodic refresh misses it and a single-shot timer fires an
-// interval later. The program's own events (from QEvent::User on, which carry no data) are delivered
-// once the last hold ends. Holds nest.
+// interval later. The program's own requests (RequestEvent) are delivered once the last hold ends.
+// Holds nest.
 class EventHold : public QObject {
  public:
   EventHold() = default;

@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 
+#include "app/event_hold.h"
 #include "app/shell_font.h"
 #include "pages/engineering/diagnostics_page.h"
 #include "pages/engineering/eeprom_writer_page.h"
@@ -223,9 +224,11 @@ void TForm1::ClearSwitchList() { pages_.switchList->Clear(); }
 
 void TForm1::SetSwitchRows(const std::vector<SwitchRow>& rows) { pages_.switchList->SetRows(rows); }
 
-void TForm1::PostRediscoverRequest() { QCoreApplication::postEvent(this, new QEvent(RediscoverEventType())); }
+void TForm1::PostRediscoverRequest() {
+  QCoreApplication::postEvent(this, new RequestEvent(RediscoverEventType()));
+}
 
-void TForm1::PostCloseRequest() { QCoreApplication::postEvent(this, new QEvent(CloseEventType())); }
+void TForm1::PostCloseRequest() { QCoreApplication::postEvent(this, new RequestEvent(CloseEventType())); }
 
 bool TForm1::event(QEvent* event) {
   if (event->type() == RediscoverEventType()) {
