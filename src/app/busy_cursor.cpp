@@ -4,8 +4,14 @@
 
 namespace velkor {
 
-void BusyCursor::Begin() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+void BusyCursor::Begin() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  hold_.Begin();
+}
 
-void BusyCursor::End() { QApplication::restoreOverrideCursor(); }
+void BusyCursor::End() {
+  hold_.End();
+  QApplication::restoreOverrideCursor();
+}
 
 }  // namespace velkor

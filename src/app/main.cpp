@@ -8,6 +8,7 @@
 #include "app/program.h"
 #include "app/progress_dialog.h"
 #include "app/qt_prompter.h"
+#include "pages/message_text.h"
 #include "pages/ports/port_description_dialog.h"
 #include "transport/pcap_backend.h"
 
@@ -15,7 +16,8 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // The application's own name; a display name would be appended to every window caption.
-  QApplication::setApplicationName(QStringLiteral("Brevane管理软件 V2.4.11"));
+  QApplication::setApplicationName(QStringLiteral("Brevane") +
+                                   velkor::MessageText(velkor::MessageId::kVersionCaption));
 
   velkor::TForm1 window;
   velkor::TConnectSwitch connectDialog(&window);

@@ -9,13 +9,14 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 
-#include "app/model_dependent_page.h"
+#include "app/event_hold.h"
 #include "app/shell_font.h"
 #include "pages/engineering/diagnostics_page.h"
 #include "pages/engineering/eeprom_writer_page.h"
 #include "pages/engineering/general_info_page.h"
 #include "pages/engineering/mac_address_page.h"
 #include "pages/engineering/vlan_info_page.h"
+#include "pages/message_text.h"
 #include "pages/ports/port_settings_page.h"
 #include "pages/ports/port_statistics_page.h"
 #include "pages/ports/port_status_page.h"
@@ -32,11 +33,19 @@
 namespace velkor {
 namespace {
 
-// The private window message 0x8514 with which a disconnect asks for a rediscovery.
+// The private window message 0x8514 with which a disconnect asks for a rediscovery, and the close
+// request of a fatal error. Both are the program's own events, which long operations hold back.
 QEvent::Type RediscoverEventType() {
   static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType(0x8514));
   return type;
 }
+
+QEvent::Type CloseEventType() {
+  static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+  return type;
+}
+
+Page* ContractOf(QWidget* widget) { return dynamic_cast<Page*>(widget); }
 
 int SheetIndex(Sheet sheet) { return static_cast<int>(sheet); }
 
@@ -46,9 +55,9 @@ TForm1::TForm1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       adapters_(new QComboBox(this)),
-      connected_(new QLabel(QStringLiteral("未连接"), this)),
+      connected_(new QLabel(MessageText(MessageId::kNotConnected), this)),
       sheets_(new QTabWidget(this)) {
-  setWindowTitle(QStringLiteral("Velkor以太网交换机管理软件 V2.4.11"));
+  setWindowTitle(QStringLiteral("Velkor以太网交换机") + MessageText(MessageId::kVersionCaption));
   setFont(ShellFont());
   setFixedSize(744, 589);
 
@@ -71,12 +80,7 @@ TForm1::TForm1(QWidget* parent)
   layout->setRowStretch(2, 1);
 
   CreatePages();
-  connect(sheets_, &QTabWidget::currentChanged, this, [this](int index) {
-    const std::function<void()>* shown[] = {&handlers_.networkSheetShown, &handlers_.switchStatusSheetShown,
-                                            &handlers_.switchConfigurationSheetShown,
-                                            &handlers_.systemSheetShown};
-    if (index >= 0 && index < static_cast<int>(std::size(shown)) && *shown[index]) (*shown[index])();
-  });
+  connect(sheets_, &QTabWidget::currentChanged, this, &TForm1::SheetShown);
   SetSheetVisible(Sheet::kSwitchStatus, false);
   SetSheetVisible(Sheet::kSwitchConfiguration, false);
   SetSheetVisible(Sheet::kSystem, false);
@@ -131,16 +135,43 @@ void TForm1::AddSheet(Sheet sheet, const char* caption, std::initializer_list<Ta
   auto* pages = new QTabWidget;
   for (const Tab& tab : tabs) {
     const int index = pages->addTab(tab.page, QString::fromUtf8(tab.caption));
-    pages->setTabVisible(index, tab.shown);
+    pages->setTabVisible(index, tab.shown && ContractOf(tab.page));
   }
   sheets_->addTab(pages, QString::fromUtf8(caption));
   sheetTabs_[SheetIndex(sheet)] = pages;
+  connect(pages, &QTabWidget::currentChanged, this, [this, pages](int index) { PageShown(pages, index); });
+}
+
+// The sheet's handler brings its first page to the front and fills it.
+void TForm1::SheetShown(int index) {
+  const std::function<void()>* shown[] = {&handlers_.networkSheetShown, &handlers_.switchStatusSheetShown,
+                                          &handlers_.switchConfigurationSheetShown,
+                                          &handlers_.systemSheetShown};
+  if (index < 0 || index >= static_cast<int>(std::size(shown)) || !*shown[index]) return;
+  sheetShowing_ = true;
+  (*shown[index])();
+  sheetShowing_ = false;
+}
+
+// A page that comes to the front of the sheet in view reads the chip afresh: what it showed last
+// time may have changed since, on another page or by another program.
+void TForm1::PageShown(QTabWidget* pages, int index) {
+  if (sheetShowing_ || sheets_->currentWidget() != pages) return;
+  if (Page* page = ContractOf(pages->widget(index))) page->Fill();
+}
+
+std::vector<Page*> TForm1::ContractPages() const {
+  std::vector<Page*> contract;
+  for (QTabWidget* pages : sheetTabs_)
+    for (int i = 0; i < pages->count(); ++i)
+      if (Page* page = ContractOf(pages->widget(i))) contract.push_back(page);
+  return contract;
 }
 
 void TForm1::SetPageVisible(QWidget* page, bool visible) {
   for (QTabWidget* pages : sheetTabs_) {
     const int index = pages->indexOf(page);
-    if (index >= 0) pages->setTabVisible(index, visible);
+    if (index >= 0) pages->setTabVisible(index, visible && ContractOf(page));
   }
 }
 
@@ -189,41 +220,23 @@ void TForm1::ShowSwitchInformationPage() { ShowPage(Sheet::kNetwork, pages_.swit
 
 void TForm1::ShowStatisticsPage() { ShowPage(Sheet::kSwitchStatus, pages_.portStatistics); }
 
-// Painted at once: the callers block the event loop right after this.
-void TForm1::RedrawSwitchInformationPage() { pages_.switchList->repaint(); }
-
 void TForm1::ClearSwitchList() { pages_.switchList->Clear(); }
 
 void TForm1::SetSwitchRows(const std::vector<SwitchRow>& rows) { pages_.switchList->SetRows(rows); }
 
-void TForm1::ApplyModelControls(bool microcontrollerModel) {
-  for (QTabWidget* pages : sheetTabs_) {
-    for (int i = 0; i < pages->count(); ++i) {
-      if (auto* page = dynamic_cast<ModelDependentPage*>(pages->widget(i))) {
-        page->ApplyModelControls(microcontrollerModel);
-      }
-    }
-  }
+void TForm1::PostRediscoverRequest() {
+  QCoreApplication::postEvent(this, new RequestEvent(RediscoverEventType()));
 }
 
-void TForm1::PostRediscoverRequest() { QCoreApplication::postEvent(this, new QEvent(RediscoverEventType())); }
-
-void TForm1::PostCloseRequest() {
-  QMetaObject::invokeMethod(
-      this, [this] { close(); }, Qt::QueuedConnection);
-}
-
-void TForm1::SetBusyCursor(bool busy) {
-  if (busy) {
-    busy_.Begin();
-  } else {
-    busy_.End();
-  }
-}
+void TForm1::PostCloseRequest() { QCoreApplication::postEvent(this, new RequestEvent(CloseEventType())); }
 
 bool TForm1::event(QEvent* event) {
   if (event->type() == RediscoverEventType()) {
     if (handlers_.rediscoverRequested) handlers_.rediscoverRequested();
+    return true;
+  }
+  if (event->type() == CloseEventType()) {
+    close();
     return true;
   }
   return QWidget::event(event);

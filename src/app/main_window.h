@@ -4,10 +4,11 @@
 #include <array>
 #include <functional>
 #include <initializer_list>
+#include <vector>
 
-#include "app/busy_cursor.h"
 #include "app/shell_view.h"
 #include "app/switch_list_page.h"
+#include "pages/page.h"
 
 class QComboBox;
 class QLabel;
@@ -79,7 +80,10 @@ class TForm1 : public QWidget, public ShellView {
 
   void SetHandlers(ShellHandlers handlers) { handlers_ = std::move(handlers); }
   const ShellPages& Pages() const { return pages_; }
-  // Shows or hides the tab of page, which must be one of Pages().
+  // The pages that implement the page contract, for the connection news.
+  std::vector<Page*> ContractPages() const;
+  // Shows or hides the tab of page, which must be one of Pages(). A page that does not implement
+  // the contract yet stays hidden.
   void SetPageVisible(QWidget* page, bool visible);
   // Makes page, which must be one of Pages(), the current page of its sheet without changing the
   // current sheet.
@@ -97,13 +101,10 @@ class TForm1 : public QWidget, public ShellView {
   bool SheetVisible(Sheet sheet) const override;
   void ShowSwitchInformationPage() override;
   void ShowStatisticsPage() override;
-  void RedrawSwitchInformationPage() override;
   void ClearSwitchList() override;
   void SetSwitchRows(const std::vector<SwitchRow>& rows) override;
-  void ApplyModelControls(bool microcontrollerModel) override;
   void PostRediscoverRequest() override;
   void PostCloseRequest() override;
-  void SetBusyCursor(bool busy) override;
 
  protected:
   bool event(QEvent* event) override;
@@ -119,10 +120,13 @@ class TForm1 : public QWidget, public ShellView {
   void CreatePages();
   void AddSheet(Sheet sheet, const char* caption, std::initializer_list<Tab> tabs);
   void ShowPage(Sheet sheet, QWidget* page);
+  void SheetShown(int index);
+  void PageShown(QTabWidget* pages, int index);
 
   ShellHandlers handlers_;
   ShellPages pages_{};
-  BusyCursor busy_;
+  // While a sheet's handler runs, it fills the page it brings to the front itself.
+  bool sheetShowing_ = false;
   QComboBox* adapters_;
   QLabel* connected_;
   QTabWidget* sheets_;

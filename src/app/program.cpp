@@ -31,12 +31,6 @@ Program::Program(TForm1& window, TransportSession& transport, ProgramDialogs dia
                   .connectEnabled = [this](int row) { return shell_.ConnectMenuEnabled(row); },
               },
       },
-      pageHooks_{
-          .stopStatisticsTimer = [this] { statistics_.StopTimer(); },
-          .resetStatisticsPage = [this] { statistics_.EnterIdle(); },
-          .zeroStatisticsCounts = [this] { statistics_.ZeroFastEthernetCounts(); },
-          .saveSettings = [this] { return saveReset_.SaveSettings() == Outcome::kDone; },
-      },
       statistics_(transport, shell_.Identifier(), shell_.GetConnection(), *pages_.portStatistics,
                   {.selectPages =
                        [this] {
@@ -69,6 +63,7 @@ void Program::WirePortSettings() {
 
 void Program::WireMaintenance() {
   pages_.switchInfo->SetChangeHandler([this] { switchDescription_.Button7Click(); });
+  pages_.switchInfo->SetShowHandler([this] { switchDescription_.SwitchInfoConfigShow(); });
   pages_.saveReset->SetHandlers({.factoryResetClicked = [this] { saveReset_.Button5Click(); },
                                  .saveClicked = [this] { saveReset_.Button24Click(); },
                                  .softResetClicked = [this] { saveReset_.Button19Click(); },
@@ -82,7 +77,8 @@ void Program::WireMaintenance() {
 
 void Program::Start() {
   window_.SetHandlers(handlers_);
-  shell_.SetPageHooks(pageHooks_);
+  shell_.SetPages(window_.ContractPages());
+  shell_.SetSave([this] { return saveReset_.SaveSettings(); });
   window_.show();
   shell_.Start();
 }

@@ -3,7 +3,6 @@
 #include <functional>
 
 #include "app/main_window.h"
-#include "app/page_hooks.h"
 #include "app/shell.h"
 #include "pages/ports/port_description_prompt.h"
 #include "pages/ports/port_descriptions.h"
@@ -32,7 +31,8 @@ class Program {
 
   Shell& GetShell() { return shell_; }
 
-  // Hands the handlers and hooks to the window and the shell, shows the window and picks the adapter.
+  // Hands the handlers to the window and the pages to the shell, shows the window and picks the
+  // adapter.
   void Start();
 
  private:
@@ -44,7 +44,6 @@ class Program {
   const ShellPages& pages_;
   Shell shell_;
   ShellHandlers handlers_;
-  PageHooks pageHooks_;
   PortStatistics statistics_;
   PortSettings portSettings_;
   PortDescriptions portDescriptions_;

@@ -59,6 +59,7 @@ TProgressDlg::TProgressDlg(QWidget* parent, int tickMs)
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(timer_, &QTimer::timeout, this, &TProgressDlg::Tick);
+  EventHold::KeepTicking(timer_);
 }
 
 std::unique_ptr<Progress> TProgressDlg::ShowProgress(int maximum) {
@@ -71,7 +72,9 @@ void TProgressDlg::StartSpinner(const std::string& message, int limit) {
   label_->setText(QString::fromStdString(spinner_.Label()));
   label_->show();
   timer_->start();
+  hold_.Begin();
   exec();
+  hold_.End();
 }
 
 void TProgressDlg::Tick() {

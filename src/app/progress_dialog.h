@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "app/busy_cursor.h"
+#include "app/event_hold.h"
 #include "device/progress_ui.h"
 #include "device/spinner.h"
 
@@ -13,7 +14,8 @@ class QTimer;
 namespace velkor {
 
 // "请等待...": a bar that long EEPROM work steps, or a modal spinner that closes after its ticks.
-// The user cannot close it; it ends when the work or the spinner does.
+// The user cannot close it; it ends when the work or the spinner does. While it is up, the
+// program's timers and posted events wait.
 class TProgressDlg : public QDialog, public ProgressUi {
   Q_OBJECT
 
@@ -41,6 +43,7 @@ class TProgressDlg : public QDialog, public ProgressUi {
   QTimer* timer_;
   Spinner spinner_;
   BusyCursor busy_;
+  EventHold hold_;
 };
 
 }  // namespace velkor

@@ -36,7 +36,10 @@ Answer QtPrompter::Show(const Prompt& prompt) {
                                                    : QMessageBox::StandardButtons(QMessageBox::Ok);
   QMessageBox box(Lookup(kIcons, prompt.icon, QMessageBox::NoIcon), QString::fromStdString(prompt.caption),
                   QString::fromStdString(prompt.text), buttons, parent_);
-  return Lookup(kAnswers, box.exec(), Answer::kOk);
+  const int answer = box.exec();
+  // The handler that asked usually goes on to block the event loop: the box must not linger on it.
+  if (parent_) parent_->repaint();
+  return Lookup(kAnswers, answer, Answer::kOk);
 }
 
 }  // namespace velkor

@@ -18,10 +18,8 @@ Shell::Shell(TransportSession& transport, Prompter& prompter, ConnectDialog& dia
       onListingFailure_(std::move(onListingFailure)),
       identifier_(transport.discovery, transport.link, transport.engine, transport.access),
       connection_(transport, identifier_, prompter, dialog, progress, busy, *this) {
-  transport_.discovery.SetLostSwitchHandler([this] {
-    prompter_.Error(Message(MessageId::kSwitchInfoReadError));
-    connection_.Disconnect(false);
-  });
+  transport_.discovery.SetLostSwitchHandler(
+      [this] { connection_.SwitchLost(MessageId::kSwitchInfoReadError); });
 }
 
 void Shell::Start() {
@@ -68,7 +66,6 @@ bool Shell::AdapterPick() {
 void Shell::ReturnToSwitchList() {
   view_.SetSheetVisible(Sheet::kNetwork, true);
   view_.ShowSwitchInformationPage();
-  StopStatisticsTimer();
   view_.ClearSwitchList();
   for (Sheet s : kSwitchSheets) view_.SetSheetVisible(s, false);
 }
@@ -119,59 +116,46 @@ bool Shell::ConnectMenuEnabled(int row) const {
          ModelName(transport_.discovery.ModelCode(static_cast<size_t>(row))) != Message(MessageId::kUnknown);
 }
 
-void Shell::SwitchListDoubleClick(int row) {
-  if (row >= 0) connection_.ConnectToSwitch(row);
+// A switch that could not be identified may have gone: the list is discovered afresh.
+void Shell::Connect(int row) {
+  if (connection_.ConnectToSwitch(row).outcome != Outcome::kNoAnswer) return;
+  view_.ClearSwitchList();
+  PickAndList();
 }
 
-void Shell::ConnectMenuClick(int row) { connection_.ConnectToSwitch(row); }
+void Shell::SwitchListDoubleClick(int row) {
+  if (row >= 0) Connect(row);
+}
+
+void Shell::ConnectMenuClick(int row) { Connect(row); }
 
 void Shell::NetworkSheetShow() {
   if (!connection_.State().connected) view_.ShowSwitchInformationPage();
 }
 
-void Shell::RedoAdapterPick() {
-  view_.ClearSwitchList();
-  PickAndList();
-}
-
-void Shell::ApplyModelControls(bool microcontrollerModel) { view_.ApplyModelControls(microcontrollerModel); }
-
-void Shell::SetConnectedLabel(const std::string& text) { view_.SetConnectedLabel(text); }
-
-void Shell::EnableAdapterSelector(bool enabled) { view_.EnableAdapterSelector(enabled); }
-
-void Shell::ShowSwitchPages() {
-  StopStatisticsTimer();
-  if (pages_.resetStatisticsPage) pages_.resetStatisticsPage();
+void Shell::Connected(int modelCode, const std::string& macText, const PortLayout& layout) {
+  view_.SetConnectedLabel(std::string(ModelName(modelCode)) + "     " +
+                          std::string(Message(MessageId::kMacAddress)) + ": " + macText);
+  for (Page* page : pages_) page->Connected(layout, modelCode);
   for (Sheet s : kSwitchSheets) view_.SetSheetVisible(s, true);
   view_.SetSheetVisible(Sheet::kNetwork, false);
   view_.ShowStatisticsPage();
+  view_.EnableAdapterSelector(false);
 }
 
-void Shell::HideSwitchPages() {
-  StopStatisticsTimer();
+void Shell::Lost() {
+  for (Page* page : pages_) page->Disconnected();
+}
+
+void Shell::Disconnected() {
+  for (Page* page : pages_) page->Disconnected();
   for (Sheet s : kSwitchSheets) view_.SetSheetVisible(s, false);
+  view_.SetConnectedLabel(std::string(Message(MessageId::kNotConnected)));
+  view_.PostRediscoverRequest();
 }
 
-void Shell::StopStatisticsTimer() {
-  if (pages_.stopStatisticsTimer) pages_.stopStatisticsTimer();
-}
+void Shell::Fatal() { view_.PostCloseRequest(); }
 
-void Shell::PostRediscoverRequest() { view_.PostRediscoverRequest(); }
-
-void Shell::PostCloseRequest() { view_.PostCloseRequest(); }
-
-void Shell::RedrawSwitchInformation() { view_.RedrawSwitchInformationPage(); }
-
-void Shell::ResetVlanTables(const PortLayout& layout, bool microcontrollerModel) {
-  if (pages_.resetVlanTables) pages_.resetVlanTables(layout, microcontrollerModel);
-}
-
-// Without a save page nothing is saved, and nothing claims it was.
-bool Shell::SaveSettings() { return pages_.saveSettings && pages_.saveSettings(); }
-
-void Shell::ZeroStatisticsCounts() {
-  if (pages_.zeroStatisticsCounts) pages_.zeroStatisticsCounts();
-}
+Outcome Shell::SaveRequested() { return save_ ? save_() : ConnectionEvents::SaveRequested(); }
 
 }  // namespace velkor

@@ -1,17 +1,19 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
-#include "app/page_hooks.h"
 #include "app/shell_view.h"
 #include "device/connection.h"
 #include "device/identification.h"
+#include "pages/page.h"
 
 namespace velkor {
 
 // Start-up, the adapter pick and the switch list, without widgets: the main window forwards its
-// events here and shows what this decides through ShellView.
-class Shell : public ConnectionHooks {
+// events here and shows what this decides through ShellView. It hears of the connection and tells
+// the pages.
+class Shell : public ConnectionEvents {
  public:
   Shell(TransportSession& transport, Prompter& prompter, ConnectDialog& dialog, ProgressUi& progress,
         BusyIndicator& busy, ShellView& view, std::function<void()> onListingFailure);
@@ -37,30 +39,26 @@ class Shell : public ConnectionHooks {
   // Whether the window may close.
   bool CloseRequested() { return connection_.FormClose(); }
 
-  void SetPageHooks(PageHooks hooks) { pages_ = std::move(hooks); }
+  // The pages told of every connection and its end.
+  void SetPages(std::vector<Page*> pages) { pages_ = std::move(pages); }
+  // What saving the settings means; unset, a save that is asked for does nothing.
+  void SetSave(std::function<Outcome()> save) { save_ = std::move(save); }
   Connection& GetConnection() { return connection_; }
   SwitchIdentifier& Identifier() { return identifier_; }
 
-  // ConnectionHooks.
-  void RedoAdapterPick() override;
-  void ApplyModelControls(bool microcontrollerModel) override;
-  void SetConnectedLabel(const std::string& text) override;
-  void EnableAdapterSelector(bool enabled) override;
-  void ShowSwitchPages() override;
-  void HideSwitchPages() override;
-  void StopStatisticsTimer() override;
-  void PostRediscoverRequest() override;
-  void PostCloseRequest() override;
-  void RedrawSwitchInformation() override;
-  void ResetVlanTables(const PortLayout& layout, bool microcontrollerModel) override;
-  bool SaveSettings() override;
-  void ZeroStatisticsCounts() override;
+  // ConnectionEvents.
+  void Connected(int modelCode, const std::string& macText, const PortLayout& layout) override;
+  void Lost() override;
+  void Disconnected() override;
+  void Fatal() override;
+  Outcome SaveRequested() override;
 
  private:
   // Back to the list: the network sheet in front, the switch sheets hidden, the list cleared.
   void ReturnToSwitchList();
   // Picks the adapter and fills the list, or says that no switch answered.
   void PickAndList();
+  void Connect(int row);
   std::string ReadDescription(size_t index);
 
   TransportSession& transport_;
@@ -69,7 +67,8 @@ class Shell : public ConnectionHooks {
   std::function<void()> onListingFailure_;
   SwitchIdentifier identifier_;
   Connection connection_;
-  PageHooks pages_;
+  std::vector<Page*> pages_;
+  std::function<Outcome()> save_;
 };
 
 }  // namespace velkor

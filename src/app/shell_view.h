@@ -36,20 +36,14 @@ class ShellView {
   virtual void ShowSwitchInformationPage() = 0;
   // Switch-status sheet current, with the statistics page in front.
   virtual void ShowStatisticsPage() = 0;
-  virtual void RedrawSwitchInformationPage() = 0;
 
   // Switch list.
   virtual void ClearSwitchList() = 0;
   virtual void SetSwitchRows(const std::vector<SwitchRow>& rows) = 0;
 
-  // Controls that differ for the model with a microcontroller (no password, saves through it).
-  virtual void ApplyModelControls(bool microcontrollerModel) = 0;
-
   // Deferred requests, delivered through the event loop after the current handler returns.
   virtual void PostRediscoverRequest() = 0;
   virtual void PostCloseRequest() = 0;
-
-  virtual void SetBusyCursor(bool busy) = 0;
 };
 
 }  // namespace velkor

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/shell_view.h"
+#include "pages/page.h"
 
 class QAction;
 class QMenu;
@@ -24,7 +25,7 @@ struct SwitchListHandlers {
 };
 
 // The page "交换机信息": the switches of the last discovery, where a connection starts.
-class SwitchListPage : public QWidget {
+class SwitchListPage : public QWidget, public Page {
   Q_OBJECT
 
  public:
@@ -34,6 +35,9 @@ class SwitchListPage : public QWidget {
   void Clear();
   void SetRows(const std::vector<SwitchRow>& rows);
   void EnableRefresh(bool enabled);
+
+  // Page: the list shows the last discovery, which only the refresh and the adapter pick renew.
+  void Fill() override { update(); }
 
  private:
   int SelectedRow() const;

@@ -3,7 +3,6 @@
 namespace velkor::cli {
 
 ConnectOutcome CtlConnectDialog::Run(const std::string& modelName, const std::string& macText) {
-  asked_ = true;
   if (code_) return {ConnectOutcome::Kind::kRecover, {}, *code_};
   std::optional<std::string> password = password_;
   if (!password && terminal_.Interactive())

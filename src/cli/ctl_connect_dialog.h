@@ -18,15 +18,12 @@ class CtlConnectDialog : public ConnectDialog {
   void UsePassword(std::optional<std::string> password) { password_ = std::move(password); }
   void UseRecoveryCode(std::string code) { code_ = std::move(code); }
   ConnectOutcome Run(const std::string& modelName, const std::string& macText) override;
-  // Whether a login asked for the password at all (the model without one does not).
-  bool Asked() const { return asked_; }
 
  private:
   Terminal& terminal_;
   std::ostream& err_;
   std::optional<std::string> password_;
   std::optional<std::string> code_;
-  bool asked_ = false;
 };
 
 }  // namespace velkor::cli

@@ -14,7 +14,7 @@ CtlSession::CtlSession(PacketBackend& backend, Clock& clock, Terminal& terminal,
       dialog_(terminal, err),
       progress_(clock),
       identifier_(transport_.discovery, transport_.link, transport_.engine, transport_.access),
-      connection_(transport_, identifier_, prompter_, dialog_, progress_, busy_, hooks_) {}
+      connection_(transport_, identifier_, prompter_, dialog_, progress_, busy_, events_) {}
 
 void CtlSession::ForwardDiagnostics() {
   err_ << errors_.str();
@@ -84,18 +84,20 @@ int CtlSession::SelectSwitch(const std::optional<std::string>& mac) {
   return kExitOk;
 }
 
-int CtlSession::LogIn() {
+LoginResult CtlSession::TryLogIn() {
   const size_t index = transport_.discovery.Selected();
   const int code = transport_.discovery.ModelCode(index);
   if (ModelName(code) == Message(MessageId::kUnknown)) {
     err_ << "velkorctl: " << transport_.discovery.SelectedSwitch()->macText << " reports model code " << code
          << ", which this program does not manage\n";
-    return kExitNotConnected;
+    return {Outcome::kRefused, std::nullopt};
   }
-  const bool connected = connection_.ConnectToSwitch(static_cast<int>(index));
+  const LoginResult result = connection_.ConnectToSwitch(static_cast<int>(index));
   ForwardDiagnostics();
-  return connected ? kExitOk : kExitNotConnected;
+  return result;
 }
+
+int CtlSession::LogIn() { return TryLogIn().outcome == Outcome::kDone ? kExitOk : kExitNotConnected; }
 
 int CtlSession::Reach(const Arguments& args) {
   prompter_.AssumeYes(args.Flag("yes"));
@@ -112,14 +114,15 @@ int CtlSession::Connect(const Arguments& args) {
 int CtlSession::RecoverPassword(const Arguments& args, const std::string& code) {
   if (const int e = Reach(args)) return e;
   dialog_.UseRecoveryCode(code);
-  if (LogIn() == kExitOk) {
+  const LoginResult result = TryLogIn();
+  if (result.outcome == Outcome::kDone) {
     err_ << "velkorctl: this model has no connection password to recover\n";
     return kExitUsage;
   }
-  if (!dialog_.Asked()) return kExitNotConnected;
-  if (prompter_.Showed(Message(MessageId::kPasswordRecovered))) return kExitOk;
-  if (prompter_.Showed(Message(MessageId::kPasswordRecoveryFailed))) return kExitFailure;
-  return kExitNotConnected;
+  if (!result.recovery) return kExitNotConnected;
+  // A wrong recovery code is a refused login, as a wrong password is.
+  if (*result.recovery == Outcome::kRefused) return kExitNotConnected;
+  return ExitCodeOf(*result.recovery);
 }
 
 }  // namespace velkor::cli

@@ -29,6 +29,8 @@ class CtlSession {
   // Identifies the selected switch, checks its model byte and logs in with its connection
   // password, exactly as the program's connect dialog does.
   int LogIn();
+  // The same login, for the command that restores the factory password instead.
+  LoginResult TryLogIn();
   // Everything a command that talks to one switch needs; answers questions with --yes.
   int Connect(const Arguments& args);
   // Restores the factory connection password of the switch args name with the recovery code.
@@ -54,7 +56,8 @@ class CtlSession {
   CtlPrompter prompter_;
   CtlConnectDialog dialog_;
   CtlProgress progress_;
-  CtlHooks hooks_;
+  // One command, then the end: nothing listens to the connection.
+  ConnectionEvents events_;
   SwitchIdentifier identifier_;
   Connection connection_;
 };

@@ -21,22 +21,17 @@ int ExpectedModelByte(const std::string& name) {
 
 }  // namespace
 
-void Connection::SwitchInfoError() {
+LoginResult Connection::SwitchInfoError() {
   prompter_.Error(Message(MessageId::kSwitchInfoReadError));
-  hooks_.RedoAdapterPick();
+  state_.modelCode = 0;
+  return {Outcome::kNoAnswer, std::nullopt};
 }
 
-void Connection::ShowSwitchPages() {
-  state_.unsaved = true;
-  hooks_.ShowSwitchPages();
-}
-
-void Connection::Connected(const std::string& label) {
+void Connection::Connected() {
   state_.connected = true;
   state_.connectedMacText = transport_.discovery.SelectedSwitch()->macText;
-  hooks_.SetConnectedLabel(label);
-  ShowSwitchPages();
-  hooks_.EnableAdapterSelector(false);
+  state_.unsaved = true;
+  events_.Connected(state_.modelCode, state_.connectedMacText, identifier_.Layout());
 }
 
 bool Connection::ReadDescriptions() {
@@ -47,134 +42,132 @@ bool Connection::ReadDescriptions() {
   for (int i = 0; ok && i < layout.FeCount(); ++i)
     ok = transport_.blocks.ReadPortDescription(i, bar.get()) == 0;
   busy_.End();
+  // Half a set of texts could be written back as if it were the switch's.
+  if (!ok) transport_.cache.Clear();
   return ok;
 }
 
 bool Connection::ReadLoginData(const std::string& modelName, std::array<uint8_t, 7>& stored) {
   const auto modelByte = transport_.access.ReadEepromByte(kEepromModelByte);
   state_.modelCode = modelByte ? (*modelByte & kModelByteCodeBits) : 0;
-  if (!modelByte || *modelByte != ExpectedModelByte(modelName)) {
-    SwitchInfoError();
-    state_.modelCode = 0;
-    return false;
-  }
+  if (!modelByte || *modelByte != ExpectedModelByte(modelName)) return false;
   // A password that could not be read must never compare equal to anything the user types.
   std::array<uint8_t, kPasswordSize> password{};
-  if (transport_.blocks.ReadPasswordBytes(password) != 0 || !ReadDescriptions()) {
-    SwitchInfoError();
-    state_.modelCode = 0;
-    return false;
-  }
+  if (transport_.blocks.ReadPasswordBytes(password) != 0 || !ReadDescriptions()) return false;
   std::copy(password.begin(), password.end(), stored.begin());
   return true;
 }
 
-bool Connection::ConnectToSwitch(int row) {
-  if (row < 0) return false;
+LoginResult Connection::ConnectToSwitch(int row) {
+  if (row < 0) return {Outcome::kRefused, std::nullopt};
   const std::string modelName(ModelName(transport_.discovery.ModelCode(static_cast<size_t>(row))));
-  if (modelName == Message(MessageId::kUnknown)) return false;
-  if (identifier_.IdentifySwitch(static_cast<size_t>(row)) != 1) {
-    SwitchInfoError();
-    return false;
-  }
-  const bool g26a = modelName == ModelName(kModelG26A);
-  hooks_.ResetVlanTables(identifier_.Layout(), g26a);
-  const std::string label = modelName + "     " + std::string(Message(MessageId::kMacAddress)) + ": " +
-                            transport_.discovery.SelectedSwitch()->macText;
-  hooks_.ApplyModelControls(g26a);
-  if (g26a) {
+  if (modelName == Message(MessageId::kUnknown)) return {Outcome::kRefused, std::nullopt};
+  // The caches hold the texts of whichever switch was read last; from here on they hold this
+  // switch's or nothing.
+  transport_.cache.Clear();
+  if (identifier_.IdentifySwitch(static_cast<size_t>(row)) != 1) return SwitchInfoError();
+  if (modelName == ModelName(kModelG26A)) {
+    // No password, and the connection does not depend on the EEPROM; its texts are shown when they
+    // can be read.
     state_.modelCode = kModelG26A;
-    Connected(label);
-    return true;
+    ReadDescriptions();
+    Connected();
+    return {Outcome::kDone, std::nullopt};
   }
-
   std::array<uint8_t, 7> stored{};
-  if (!ReadLoginData(modelName, stored)) return false;
+  if (!ReadLoginData(modelName, stored)) return SwitchInfoError();
+  return LogIn(modelName, stored);
+}
 
+LoginResult Connection::LogIn(const std::string& modelName, const std::array<uint8_t, 7>& stored) {
   const ConnectOutcome outcome = dialog_.Run(modelName, transport_.discovery.SelectedSwitch()->macText);
   switch (outcome.kind) {
     case ConnectOutcome::Kind::kConnect: {
       const std::string entered = outcome.password.substr(0, kPasswordSize);
       if (entered.empty()) {
         prompter_.Error(Message(MessageId::kPasswordEmpty));
-        return false;
+        return {Outcome::kRefused, std::nullopt};
       }
       if (entered != reinterpret_cast<const char*>(stored.data())) {
         prompter_.Error(Message(MessageId::kPasswordWrong));
-        return false;
+        return {Outcome::kRefused, std::nullopt};
       }
-      Connected(label);
-      return true;
+      Connected();
+      return {Outcome::kDone, std::nullopt};
     }
     case ConnectOutcome::Kind::kRecover:
-      RecoverPassword(outcome.recoveryCode);
-      return false;
+      return {Outcome::kNotConfirmed, RecoverPassword(outcome.recoveryCode)};
     case ConnectOutcome::Kind::kNone:
-      return false;
+      break;
   }
-  return false;
+  return {Outcome::kNotConfirmed, std::nullopt};
 }
 
-void Connection::RecoverPassword(const std::string& code) {
+Outcome Connection::RecoverPassword(const std::string& code) {
   if (code != kRecoveryCode) {
     prompter_.Error(Message(MessageId::kRecoveryCodeWrong));
-    return;
+    return Outcome::kRefused;
   }
-  if (!prompter_.Confirm(Message(MessageId::kConfirmPasswordRecovery))) return;
-  hooks_.RedrawSwitchInformation();
+  if (!prompter_.Confirm(Message(MessageId::kConfirmPasswordRecovery))) return Outcome::kNotConfirmed;
   std::array<uint8_t, kPasswordSize> factory{};
   std::memcpy(factory.data(), kFactoryPassword, std::strlen(kFactoryPassword));
   busy_.Begin();
   const int written = transport_.blocks.WritePasswordBytes(factory);
   busy_.End();
-  if (written != 0)
+  if (written != 0) {
     prompter_.Error(Message(MessageId::kPasswordRecoveryFailed));
-  else
-    prompter_.Inform(Message(MessageId::kPasswordRecovered));
+    return Outcome::kNotVerified;
+  }
+  prompter_.Inform(Message(MessageId::kPasswordRecovered));
+  return Outcome::kDone;
 }
 
 bool Connection::CheckConnection() {
   if (!state_.connected) return false;
   for (int attempt = 0; attempt < 2; ++attempt)
     if (transport_.access.AnswersWithIdentity()) return true;
-  hooks_.StopStatisticsTimer();
-  prompter_.Error(Message(MessageId::kConnectionLost));
-  Disconnect(false);
+  SwitchLost(MessageId::kConnectionLost);
   return false;
+}
+
+void Connection::SwitchLost(MessageId message) {
+  if (!state_.connected) return;
+  events_.Lost();
+  prompter_.Error(Message(message));
+  Disconnect(false);
 }
 
 void Connection::Disconnect(bool showNotice) {
   if (!state_.connected) return;
   state_.connected = false;
   if (showNotice) prompter_.Inform(Message(MessageId::kDisconnecting));
-  hooks_.HideSwitchPages();
-  hooks_.SetConnectedLabel(std::string(Message(MessageId::kNotConnected)));
   state_.modelCode = 0;
-  hooks_.PostRediscoverRequest();
+  events_.Disconnected();
 }
 
 void Connection::FatalSwitchError() {
   prompter_.Error(Message(MessageId::kCriticalOperationFailed));
   state_.fatal = true;
-  hooks_.PostCloseRequest();
+  events_.Fatal();
 }
 
-void Connection::DisConnectBtnClick() {
-  if (!prompter_.Confirm(Message(MessageId::kConfirmDisconnect))) return;
-  if (state_.unsaved && prompter_.Confirm(Message(MessageId::kAskSave))) hooks_.SaveSettings();
-  hooks_.ZeroStatisticsCounts();
+Outcome Connection::DisConnectBtnClick() {
+  if (!prompter_.Confirm(Message(MessageId::kConfirmDisconnect))) return Outcome::kNotConfirmed;
+  // The chip keeps its settings whether or not they were saved, so the disconnect goes ahead.
+  if (state_.unsaved && prompter_.Confirm(Message(MessageId::kAskSave))) events_.SaveRequested();
   Disconnect(false);
+  return Outcome::kDone;
 }
 
 bool Connection::FormClose() {
   if (state_.fatal || !state_.connected || !state_.unsaved) return true;
   const Answer answer = prompter_.ShowWithIcon(MessageKind::kQuestion, MessageIcon::kWarning,
                                                Message(MessageId::kAskSaveOnExit));
-  if (answer == Answer::kYes) {
-    hooks_.SaveSettings();
-    return true;
-  }
-  return answer == Answer::kNo;
+  if (answer != Answer::kYes) return answer == Answer::kNo;
+  // A save that failed while the switch still answers leaves the program open, so that the
+  // settings the user wanted kept can be saved after all.
+  const Outcome saved = events_.SaveRequested();
+  return saved == Outcome::kDone || state_.fatal || !state_.connected;
 }
 
 }  // namespace velkor

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 
 #include "device/connect_dialog.h"
-#include "device/connection_hooks.h"
+#include "device/connection_events.h"
 #include "device/identification.h"
+#include "device/message_table.h"
 #include "device/progress_ui.h"
 #include "device/prompter.h"
 #include "transport/transport_session.h"
@@ -24,26 +27,37 @@ struct ConnectedSwitch {
   bool fatal = false;
 };
 
+// How a connection attempt ended: outcome kDone when the switch is connected; kNoAnswer when it
+// could not be identified (the switch list is then out of date); kRefused for a row that cannot be
+// connected to or a wrong password; kNotConfirmed when the dialog was closed. When the dialog asked
+// for the factory password instead, recovery holds how that went and the switch stays unconnected.
+struct LoginResult {
+  Outcome outcome = Outcome::kNotConfirmed;
+  std::optional<Outcome> recovery;
+};
+
 // Connecting (identification, model check, descriptions, password), the connection check every
 // page runs first, and the ways a connection ends.
 class Connection {
  public:
   Connection(TransportSession& transport, SwitchIdentifier& identifier, Prompter& prompter,
-             ConnectDialog& dialog, ProgressUi& progress, BusyIndicator& busy, ConnectionHooks& hooks)
+             ConnectDialog& dialog, ProgressUi& progress, BusyIndicator& busy, ConnectionEvents& events)
       : transport_(transport),
         identifier_(identifier),
         prompter_(prompter),
         dialog_(dialog),
         progress_(progress),
         busy_(busy),
-        hooks_(hooks) {}
+        events_(events) {}
 
-  bool ConnectToSwitch(int row);
+  LoginResult ConnectToSwitch(int row);
   bool CheckConnection();
+  // The connected switch stopped answering: says so with message, then disconnects.
+  void SwitchLost(MessageId message);
   void Disconnect(bool showNotice);
   void FatalSwitchError();
-  // "断开连接": asks, offers to save, then disconnects.
-  void DisConnectBtnClick();
+  // "断开连接": asks, offers to save, then disconnects; kNotConfirmed when the user did not agree.
+  Outcome DisConnectBtnClick();
   // Whether the main window may close now; asks to save when settings are unsaved.
   bool FormClose();
 
@@ -51,14 +65,15 @@ class Connection {
   void SetUnsaved(bool unsaved) { state_.unsaved = unsaved; }
 
  private:
-  void ShowSwitchPages();
-  void Connected(const std::string& label);
+  void Connected();
   // Steps 6-8 of a password login: model byte, stored password, descriptions. False after the
-  // error was shown and the adapter pick redone.
+  // error was shown.
   bool ReadLoginData(const std::string& modelName, std::array<uint8_t, 7>& stored);
+  // Fills the description caches from the switch; false, with the caches empty, when a read failed.
   bool ReadDescriptions();
-  void RecoverPassword(const std::string& code);
-  void SwitchInfoError();
+  LoginResult LogIn(const std::string& modelName, const std::array<uint8_t, 7>& stored);
+  Outcome RecoverPassword(const std::string& code);
+  LoginResult SwitchInfoError();
 
   TransportSession& transport_;
   SwitchIdentifier& identifier_;
@@ -66,7 +81,7 @@ class Connection {
   ConnectDialog& dialog_;
   ProgressUi& progress_;
   BusyIndicator& busy_;
-  ConnectionHooks& hooks_;
+  ConnectionEvents& events_;
   ConnectedSwitch state_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "device/version.h"
+
 namespace velkor {
 
 namespace {
@@ -97,7 +99,7 @@ constexpr std::array<std::string_view, kMessageCount> kMessages{{
     /* 78 */ "正常连接",
     /* 79 */ "<空>",
     /* 80 */ "<不允许与其他端口通信>",
-    /* 81 */ "管理软件 V2.4.11",
+    /* 81 */ "管理软件 V" VELKOR_VERSION,
     /* 82 */ "继续刷新",
     /* 83 */ "停止刷新",
     /* 84 */ "未知",

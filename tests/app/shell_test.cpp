@@ -35,6 +35,16 @@ struct FakeSegment : WireEndpoint {
   }
 };
 
+// A page of the switch sheets, recording what the shell told it.
+struct RecordingPage : Page {
+  std::vector<std::string> heard;
+  void Fill() override { heard.push_back("Fill"); }
+  void Connected(const PortLayout& layout, int modelCode) override {
+    heard.push_back("Connected " + std::to_string(modelCode) + " " + std::to_string(layout.FeCount()));
+  }
+  void Disconnected() override { heard.push_back("Disconnected"); }
+};
+
 class ShellTest : public ::testing::Test {
  protected:
   VirtualClock clock;
@@ -151,6 +161,49 @@ TEST_F(ShellTest, ConnectLoseTheSwitchAndRediscover) {
   EXPECT_TRUE(view.selectorEnabled);
   EXPECT_TRUE(view.SheetVisible(Sheet::kNetwork));
   EXPECT_EQ(view.rows.size(), 1u);
+}
+
+TEST_F(ShellTest, PagesHearOfEveryConnectionAndItsEnd) {
+  AddAdapter("eth0", 1, lan);
+  FakeSwitch& sw = lan.Add(1, 1);
+  RecordingPage statistics, settings;
+  shell.SetPages({&statistics, &settings});
+  int saves = 0;
+  shell.SetSave([&] {
+    ++saves;
+    return Outcome::kDone;
+  });
+  shell.Start();
+  dialog.outcomes.push_back({ConnectOutcome::Kind::kConnect, "pw", ""});
+  shell.SwitchListDoubleClick(0);
+  EXPECT_EQ(settings.heard, std::vector<std::string>{"Connected 1 16"});
+
+  // A lost switch stops the pages before its message and again when the connection ends.
+  sw.answering = false;
+  EXPECT_FALSE(shell.GetConnection().CheckConnection());
+  EXPECT_EQ(statistics.heard, (std::vector<std::string>{"Connected 1 16", "Disconnected", "Disconnected"}));
+
+  sw.answering = true;
+  shell.OnRediscoverRequest();
+  dialog.outcomes.push_back({ConnectOutcome::Kind::kConnect, "pw", ""});
+  shell.SwitchListDoubleClick(0);
+  prompter.Script(Answer::kYes);  // disconnect
+  prompter.Script(Answer::kYes);  // save first
+  EXPECT_EQ(shell.GetConnection().DisConnectBtnClick(), Outcome::kDone);
+  EXPECT_EQ(saves, 1);
+  EXPECT_EQ(settings.heard.back(), "Disconnected");
+}
+
+TEST_F(ShellTest, SwitchThatCannotBeIdentifiedRenewsTheList) {
+  AddAdapter("eth0", 1, lan);
+  FakeSwitch& sw = lan.Add(1, 1);
+  shell.Start();
+  sw.eeprom[0x1C] = 0x12;
+  std::memcpy(&sw.eeprom[0x200], "new", 4);
+  shell.ConnectMenuClick(0);
+  EXPECT_EQ(Texts(), std::vector<std::string>{std::string(Message(MessageId::kSwitchInfoReadError))});
+  ASSERT_EQ(view.rows.size(), 1u);
+  EXPECT_EQ(view.rows[0].description, "new") << "listed afresh";
 }
 
 TEST_F(ShellTest, ManagementPathLossDisconnectsWithoutTheNotice) {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
@@ -13,6 +14,10 @@
 #include <sstream>
 
 #include "device/message_table.h"
+#include "pages/ports/port_settings_page.h"
+#include "pages/switch/qos_page.h"
+#include "pages/switch/save_reset_page.h"
+#include "pages/switch/switch_info_page.h"
 #include "sim/segment.h"
 #include "support/scripted_connection_ui.h"
 #include "support/scripted_prompter.h"
@@ -88,6 +93,34 @@ class ProgramTest : public ::testing::Test {
     });
     emit List()->customContextMenuRequested(QPoint(10, 10));
     return enabled;
+  }
+  // Writes text, with its terminator, into the EEPROM of switch i at addr.
+  void Store(size_t i, uint16_t addr, const std::string& text) {
+    for (size_t k = 0; k <= text.size(); ++k)
+      segment.Switch(i).Eeprom().SetByte(static_cast<uint16_t>(addr + k), k < text.size() ? text[k] : 0);
+  }
+  QTabWidget* Sheets() { return window.findChildren<QTabWidget*>().first(); }
+  QTabWidget* PagesOf(Sheet sheet) {
+    return qobject_cast<QTabWidget*>(Sheets()->widget(static_cast<int>(sheet)));
+  }
+  // The user clicks the tab of page on sheet.
+  void ShowPage(Sheet sheet, QWidget* page) {
+    Sheets()->setCurrentIndex(static_cast<int>(sheet));
+    PagesOf(sheet)->setCurrentWidget(page);
+  }
+  QString PortCell(int row, int column) {
+    return window.findChild<QTableWidget*>("ListView7")->item(row, column)->text();
+  }
+  QString DescriptionEdit() { return window.findChild<QLineEdit*>("Edit1")->text(); }
+  void ConnectTo(const char* model) {
+    List()->selectRow(RowOf(model));
+    dialog.outcomes = {Password("vemix")};
+    ASSERT_TRUE(PickConnectFromMenu());
+    ASSERT_TRUE(SwitchSheetsShown());
+  }
+  void Disconnect() {
+    program.GetShell().GetConnection().Disconnect(false);
+    QCoreApplication::processEvents();
   }
   bool SwitchSheetsShown() {
     return window.SheetVisible(Sheet::kSwitchStatus) && window.SheetVisible(Sheet::kSwitchConfiguration) &&
@@ -203,6 +236,50 @@ TEST_F(ProgramTest, CloseWithUnsavedSettingsCanBeCancelled) {
   EXPECT_TRUE(window.isVisible());
   ASSERT_FALSE(prompter.shown.empty());
   EXPECT_EQ(prompter.shown.back().kind, MessageKind::kQuestion);
+}
+
+constexpr int kRxColumn = 2;
+constexpr int kDescriptionColumn = 7;
+
+TEST_F(ProgramTest, EverySwitchShowsItsOwnDescriptions) {
+  AttachSwitches();
+  Store(0, 0x200, "f16");
+  Store(0, 0x22A, "desk");
+  Store(1, 0x200, "g26");
+  Store(1, 0x22A, "up");
+  Store(2, 0x200, "five");
+  Start();
+  ConnectTo("QX-F16A");
+  Disconnect();
+  // The model with a microcontroller logs in without the EEPROM; its texts are its own all the same.
+  ConnectTo("QX-G26A");
+  ShowPage(Sheet::kSwitchConfiguration, window.Pages().portSettings);
+  EXPECT_EQ(PortCell(0, kDescriptionColumn), QStringLiteral("up"));
+  ShowPage(Sheet::kSystem, window.Pages().switchInfo);
+  EXPECT_EQ(DescriptionEdit(), QStringLiteral("g26"));
+}
+
+TEST_F(ProgramTest, PagesReadTheSwitchEachTimeTheirTabIsShown) {
+  AttachSwitches();
+  Store(0, 0x200, "f16");
+  Start();
+  ConnectTo("QX-F16A");
+  ShowPage(Sheet::kSwitchConfiguration, window.Pages().portSettings);
+  ASSERT_EQ(PortCell(0, kRxColumn), QString::fromUtf8(Message(MessageId::kNoLimit).data()));
+  segment.Switch(0).Poke(0x020A, 0x0404);
+  PagesOf(Sheet::kSwitchConfiguration)->setCurrentWidget(window.Pages().qos);
+  PagesOf(Sheet::kSwitchConfiguration)->setCurrentWidget(window.Pages().portSettings);
+  EXPECT_EQ(PortCell(0, kRxColumn), QStringLiteral("1 Mbps"));
+
+  ShowPage(Sheet::kSystem, window.Pages().switchInfo);
+  ASSERT_EQ(DescriptionEdit(), QStringLiteral("f16"));
+  // A factory reset erases the description; "修改" must not find the old one to write back.
+  PagesOf(Sheet::kSystem)->setCurrentWidget(window.Pages().saveReset);
+  prompter.Script(Answer::kYes);
+  window.Pages().saveReset->findChild<QPushButton*>("Button5")->click();
+  ASSERT_EQ(prompter.shown.back().text, Message(MessageId::kFactoryResetDone));
+  PagesOf(Sheet::kSystem)->setCurrentWidget(window.Pages().switchInfo);
+  EXPECT_EQ(DescriptionEdit(), QString());
 }
 
 }  // namespace

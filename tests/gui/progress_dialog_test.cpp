@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/main_window.h"
+
 namespace velkor {
 namespace {
 
@@ -64,6 +66,50 @@ TEST(ProgressDialogTest, ClicksCountAsTicksButEscapeDoesNotEndTheWait) {
   dialog.StartSpinner("正在恢复", 2);
   EXPECT_LT(elapsed.elapsed(), 10'000);
   EXPECT_FALSE(dialog.isVisible());
+}
+
+// A refresh timer and the window's rediscovery request, as a long operation must hold them back.
+struct ProgramEvents {
+  TForm1 window;
+  QTimer refresh;
+  int ticks = 0;
+  int rediscoveries = 0;
+  ProgramEvents() {
+    window.SetHandlers({.rediscoverRequested = [this] { ++rediscoveries; }});
+    QObject::connect(&refresh, &QTimer::timeout, [this] { ++ticks; });
+    refresh.start(0);
+  }
+};
+
+TEST(ProgressDialogTest, NothingOfTheProgramRunsBetweenTheStepsOfTheWork) {
+  ProgramEvents program;
+  TProgressDlg dialog;
+  {
+    std::unique_ptr<Progress> run = dialog.ShowProgress(2);
+    program.window.PostRediscoverRequest();
+    run->StepIt();
+    run->StepIt();
+    EXPECT_EQ(program.ticks, 0);
+    EXPECT_EQ(program.rediscoveries, 0);
+  }
+  QCoreApplication::processEvents();
+  EXPECT_EQ(program.rediscoveries, 1) << "the request waited, and was not lost";
+  EXPECT_GT(program.ticks, 0);
+}
+
+TEST(ProgressDialogTest, NothingOfTheProgramRunsUnderTheSpinner) {
+  ProgramEvents program;
+  TProgressDlg dialog(nullptr, 60'000);
+  QTimer::singleShot(0, [&] {
+    program.window.PostRediscoverRequest();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(program.ticks, 0);
+    EXPECT_EQ(program.rediscoveries, 0);
+    QTest::mouseClick(&dialog, Qt::LeftButton);
+  });
+  dialog.StartSpinner("正在保存", 1);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(program.rediscoveries, 1);
 }
 
 }  // namespace

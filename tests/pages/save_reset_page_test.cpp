@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "device/model.h"
 #include "pages/switch/switch_info_page.h"
 
 namespace velkor {
@@ -52,9 +53,9 @@ TEST(SaveResetPageTest, CaptionMentionsThePasswordOnlyForModelsThatHaveOne) {
   SaveResetPage page;
   QGroupBox* group = Child<QGroupBox>(page, "SaveGroup");
   EXPECT_EQ(group->title(), "恢复与保存设置（这些操作不会改变交换机的连接密码）");
-  static_cast<ModelDependentPage&>(page).ApplyModelControls(true);
+  static_cast<Page&>(page).Connected(PortLayout{}, kModelG26A);
   EXPECT_EQ(group->title(), "恢复与保存设置");
-  static_cast<ModelDependentPage&>(page).ApplyModelControls(false);
+  static_cast<Page&>(page).Connected(PortLayout{}, kModelF16A);
   EXPECT_EQ(group->title(), "恢复与保存设置（这些操作不会改变交换机的连接密码）");
 }
 

@@ -32,12 +32,12 @@ class RecordingStatisticsView : public StatisticsView {
   void EnableUnitMenus(bool enabled) override { menusEnabled = enabled; }
 };
 
-// Connection hooks that stop the page's timer as the program's do.
-class StatisticsHooks : public RecordingHooks {
+// Connection events that stop the page's timer as the program's page does.
+class StatisticsEvents : public RecordingEvents {
  public:
   PortStatistics* page = nullptr;
-  void StopStatisticsTimer() override {
-    RecordingHooks::StopStatisticsTimer();
+  void Lost() override {
+    RecordingEvents::Lost();
     if (page) page->StopTimer();
   }
 };
@@ -45,8 +45,8 @@ class StatisticsHooks : public RecordingHooks {
 // A QX-G17A (24 Fast Ethernet ports, chip ports 0-23 in swapped pairs, G1 and G2 on chip ports 24
 // and 25) on the host's in-memory wire, connected with the factory password, its statistics page
 // in front.
-struct StatisticsRig : EmulatedConnection<StatisticsHooks> {
-  StatisticsRig() : EmulatedConnection(4) { hooks.page = &page; }
+struct StatisticsRig : EmulatedConnection<StatisticsEvents> {
+  StatisticsRig() : EmulatedConnection(4) { events.page = &page; }
 
   uint64_t Gets() { return Agent().Frames().gets; }
   // Loses the reply to the nth get request from now on (1 = the next one).

@@ -29,9 +29,9 @@ class ClockedProgressUi : public CountingProgressUi {
 };
 
 // One emulated switch of the given model on the host's in-memory wire, discovered and connected
-// with the factory password, with what connecting showed already cleared. Hooks receives what
-// connecting asks of the rest of the program.
-template <class Hooks = RecordingHooks>
+// with the factory password, with what connecting showed already cleared. Events hears what the
+// connection tells the rest of the program.
+template <class Events = RecordingEvents>
 class EmulatedConnection {
  public:
   static constexpr Mac kHostMac{0x02, 0x00, 0x00, 0x00, 0x00, 0x01};
@@ -43,7 +43,7 @@ class EmulatedConnection {
     transport.link.OpenChannels(0);
     transport.discovery.Discover();
     dialog.outcomes.push_back({ConnectOutcome::Kind::kConnect, kFactoryPassword, ""});
-    connected = connection.ConnectToSwitch(0);
+    connected = connection.ConnectToSwitch(0).outcome == Outcome::kDone;
     prompter.shown.clear();
   }
 
@@ -60,8 +60,8 @@ class EmulatedConnection {
   ScriptedPrompter prompter;
   ScriptedConnectDialog dialog;
   ClockedProgressUi progress{clock};
-  Hooks hooks;
-  Connection connection{transport, identifier, prompter, dialog, progress, busy, hooks};
+  Events events;
+  Connection connection{transport, identifier, prompter, dialog, progress, busy, events};
   bool connected = false;
 };
 

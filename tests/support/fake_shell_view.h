@@ -22,7 +22,6 @@ class FakeShellView : public ShellView {
   int closeRequests = 0;
   int switchInfoShown = 0;
   int statisticsShown = 0;
-  bool microcontrollerControls = false;
 
   void SetAdapterLines(const std::vector<std::string>& lines) override {
     adapterLines = lines;
@@ -40,13 +39,10 @@ class FakeShellView : public ShellView {
   }
   void ShowSwitchInformationPage() override { ++switchInfoShown; }
   void ShowStatisticsPage() override { ++statisticsShown; }
-  void RedrawSwitchInformationPage() override {}
   void ClearSwitchList() override { rows.clear(); }
   void SetSwitchRows(const std::vector<SwitchRow>& r) override { rows = r; }
-  void ApplyModelControls(bool mcu) override { microcontrollerControls = mcu; }
   void PostRediscoverRequest() override { ++rediscoverRequests; }
   void PostCloseRequest() override { ++closeRequests; }
-  void SetBusyCursor(bool) override {}
 };
 
 }  // namespace velkor::testing

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "device/connect_dialog.h"
-#include "device/connection_hooks.h"
+#include "device/connection_events.h"
 #include "device/progress_ui.h"
 
 namespace velkor::testing {
@@ -46,31 +46,22 @@ class CountingProgressUi : public ProgressUi {
   };
 };
 
-// Records what connecting and disconnecting asked of the rest of the program.
-class RecordingHooks : public ConnectionHooks {
+// Records what the connection told the rest of the program.
+class RecordingEvents : public ConnectionEvents {
  public:
   std::vector<std::string> calls;
-  std::string label;
-  bool saveSucceeds = true;
+  Outcome saveOutcome = Outcome::kDone;
 
-  void RedoAdapterPick() override { calls.push_back("RedoAdapterPick"); }
-  void ApplyModelControls(bool mcu) override {
-    calls.push_back(mcu ? "ModelControls(mcu)" : "ModelControls");
+  void Connected(int modelCode, const std::string& macText, const PortLayout&) override {
+    calls.push_back("Connected " + std::to_string(modelCode) + " " + macText);
   }
-  void SetConnectedLabel(const std::string& text) override { label = text; }
-  void EnableAdapterSelector(bool on) override { calls.push_back(on ? "SelectorOn" : "SelectorOff"); }
-  void ShowSwitchPages() override { calls.push_back("ShowSwitchPages"); }
-  void HideSwitchPages() override { calls.push_back("HideSwitchPages"); }
-  void StopStatisticsTimer() override { calls.push_back("StopTimer"); }
-  void PostRediscoverRequest() override { calls.push_back("PostRediscover"); }
-  void PostCloseRequest() override { calls.push_back("PostClose"); }
-  void RedrawSwitchInformation() override { calls.push_back("Redraw"); }
-  void ResetVlanTables(const PortLayout&, bool) override { calls.push_back("ResetVlan"); }
-  bool SaveSettings() override {
+  void Lost() override { calls.push_back("Lost"); }
+  void Disconnected() override { calls.push_back("Disconnected"); }
+  void Fatal() override { calls.push_back("Fatal"); }
+  Outcome SaveRequested() override {
     calls.push_back("Save");
-    return saveSucceeds;
+    return saveOutcome;
   }
-  void ZeroStatisticsCounts() override { calls.push_back("ZeroCounts"); }
 };
 
 }  // namespace velkor::testing

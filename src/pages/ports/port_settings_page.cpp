@@ -6,6 +6,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "pages/message_text.h"
 #include "pages/ports/port_descriptions.h"
 #include "pages/ports/port_settings.h"
 #include "pages/report_list.h"
@@ -103,12 +104,12 @@ void PortSettingsPage::BuildMenu() {
       });
     }
     if (entry.column == PortColumn::kTrunk) {
-      QAction* off = sub->addAction(QStringLiteral("禁止"));
+      QAction* off = sub->addAction(MessageText(MessageId::kDisabled));
       off->setObjectName(QStringLiteral("TrunkingDisabledClick"));
       connect(off, &QAction::triggered, this, [this] {
         if (logic_) logic_->TrunkingDisabledClick();
       });
-      QAction* on = sub->addAction(QStringLiteral("启用"));
+      QAction* on = sub->addAction(MessageText(MessageId::kEnabled));
       on->setObjectName(QStringLiteral("TrunkingEnabledClick"));
       connect(on, &QAction::triggered, this, [this] {
         if (logic_) logic_->TrunkingEnabledClick();
@@ -126,6 +127,10 @@ void PortSettingsPage::PreparePopupMenu() {
 
 void PortSettingsPage::ShowMenu(const QPoint& position) {
   menu_->exec(list_->viewport()->mapToGlobal(position));
+}
+
+void PortSettingsPage::Fill() {
+  if (logic_) logic_->PortConfigurationPageShow();
 }
 
 // Painted at once: the handlers block the event loop while they talk to the switch.

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 
+#include "pages/page.h"
 #include "pages/ports/port_settings_view.h"
 
 class QAction;
@@ -17,7 +18,7 @@ class PortDescriptions;
 
 // The port settings page "端口设置" of the switch-features sheet: the port list, its pop-up menu and
 // the two buttons. It shows what the logic decides and forwards every event to it.
-class PortSettingsPage : public QWidget, public PortSettingsView {
+class PortSettingsPage : public QWidget, public PortSettingsView, public Page {
   Q_OBJECT
 
  public:
@@ -30,6 +31,9 @@ class PortSettingsPage : public QWidget, public PortSettingsView {
   void SetRows(const std::vector<PortSettingsRow>& rows) override;
   std::vector<size_t> SelectedRows() const override;
   std::optional<size_t> FocusedRow() const override;
+
+  // Page.
+  void Fill() override;
 
   // PopupMenu2Popup: enables the menu's entries as the logic decides.
   void PreparePopupMenu();

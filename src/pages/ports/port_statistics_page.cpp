@@ -114,6 +114,20 @@ void PortStatisticsPage::ShowContextMenu(const QPoint& position) {
   menu_->exec(list_->viewport()->mapToGlobal(position));
 }
 
+void PortStatisticsPage::Fill() {
+  if (logic_) logic_->TabSheet5Show();
+}
+
+void PortStatisticsPage::Connected(const PortLayout&, int) {
+  if (logic_) logic_->EnterIdle();
+}
+
+void PortStatisticsPage::Disconnected() {
+  if (!logic_) return;
+  logic_->StopTimer();
+  logic_->ZeroFastEthernetCounts();
+}
+
 void PortStatisticsPage::Repaint() { repaint(); }
 
 void PortStatisticsPage::SetRows(const std::vector<StatisticsRow>& rows) { FillReportList(list_, rows); }

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "pages/page.h"
 #include "pages/ports/statistics_view.h"
 
 class QMenu;
@@ -16,7 +17,7 @@ class PortStatistics;
 
 // The port statistics page "端口统计信息" of the switch-status sheet: the counter list, its unit
 // menu, the four counting buttons and the refresh timer. The logic decides; this shows.
-class PortStatisticsPage : public QWidget, public StatisticsView {
+class PortStatisticsPage : public QWidget, public StatisticsView, public Page {
   Q_OBJECT
 
  public:
@@ -34,6 +35,11 @@ class PortStatisticsPage : public QWidget, public StatisticsView {
   void SetPauseCaption(std::string_view caption) override;
   void RunTimer(bool running) override;
   void EnableUnitMenus(bool enabled) override;
+
+  // Page: a new connection starts idle; a lost or ended one stops the refresh and zeroes the counts.
+  void Fill() override;
+  void Connected(const PortLayout& layout, int modelCode) override;
+  void Disconnected() override;
 
  private:
   QPushButton* AddButton(const char* name, const char* caption, void (PortStatistics::*handler)());

@@ -20,6 +20,6 @@ if(VELKOR_GUI)
     switch/switch_info_page.h
   )
   target_include_directories(velkor_maintenance_widgets PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(velkor_maintenance_widgets PUBLIC Qt6::Widgets velkor_maintenance)
+  target_link_libraries(velkor_maintenance_widgets PUBLIC Qt6::Widgets velkor_report_list velkor_maintenance)
   target_link_libraries(velkor_page_widgets INTERFACE velkor_maintenance_widgets)
 endif()

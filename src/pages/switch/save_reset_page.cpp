@@ -5,15 +5,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "device/message_table.h"
+#include "device/model.h"
+#include "pages/message_text.h"
 
 namespace velkor {
 
 namespace {
-QString Text(MessageId id) {
-  return QString::fromUtf8(Message(id).data(), static_cast<int>(Message(id).size()));
-}
-
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption,
                     const std::function<void()>& handler) {
   auto* button = new QPushButton(caption, parent);
@@ -42,7 +39,7 @@ void AddBenchControls(QWidget* page, QGridLayout* layout) {
 }  // namespace
 
 SaveResetPage::SaveResetPage(QWidget* parent)
-    : QWidget(parent), group_(new QGroupBox(Text(MessageId::kRestoreAndSaveKeepsPassword), this)) {
+    : QWidget(parent), group_(new QGroupBox(MessageText(MessageId::kRestoreAndSaveKeepsPassword), this)) {
   group_->setObjectName(QStringLiteral("SaveGroup"));
   auto* groupLayout = new QGridLayout(group_);
   groupLayout->addWidget(
@@ -68,9 +65,9 @@ void SaveResetPage::SelectMaintenancePages() {
   if (handlers_.selectMaintenancePages) handlers_.selectMaintenancePages();
 }
 
-void SaveResetPage::ApplyModelControls(bool microcontrollerModel) {
-  group_->setTitle(
-      Text(microcontrollerModel ? MessageId::kRestoreAndSave : MessageId::kRestoreAndSaveKeepsPassword));
+void SaveResetPage::Connected(const PortLayout&, int modelCode) {
+  group_->setTitle(MessageText(modelCode == kModelG26A ? MessageId::kRestoreAndSave
+                                                       : MessageId::kRestoreAndSaveKeepsPassword));
 }
 
 }  // namespace velkor

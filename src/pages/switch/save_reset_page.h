@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/model_dependent_page.h"
+#include "pages/page.h"
 #include "pages/switch/save_reset.h"
 
 class QGroupBox;
@@ -21,7 +21,7 @@ struct SaveResetHandlers {
 };
 
 // The page "恢复与保存设置及断开连接": save, factory reset, soft reset, disconnect.
-class SaveResetPage : public QWidget, public SaveResetView, public ModelDependentPage {
+class SaveResetPage : public QWidget, public SaveResetView, public Page {
   Q_OBJECT
 
  public:
@@ -33,8 +33,10 @@ class SaveResetPage : public QWidget, public SaveResetView, public ModelDependen
   void Repaint() override;
   void SelectMaintenancePages() override;
 
-  // ModelDependentPage: the microcontroller model has no password the caption could mention.
-  void ApplyModelControls(bool microcontrollerModel) override;
+  // Page: nothing to read when shown (the sheet's handler refreshes the description); the model
+  // with a microcontroller has no password the caption could mention.
+  void Fill() override {}
+  void Connected(const PortLayout& layout, int modelCode) override;
 
  private:
   SaveResetHandlers handlers_;

@@ -36,6 +36,10 @@ SwitchInfoPage::SwitchInfoPage(QWidget* parent) : QWidget(parent), edit_(new QLi
   layout->setRowStretch(1, 1);
 }
 
+void SwitchInfoPage::Fill() {
+  if (shown_) shown_();
+}
+
 void SwitchInfoPage::Repaint() { repaint(); }
 
 void SwitchInfoPage::SetDescriptionText(const std::string& text) {

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "pages/page.h"
 #include "pages/switch/switch_description.h"
 
 class QLineEdit;
@@ -10,7 +11,7 @@ class QLineEdit;
 namespace velkor {
 
 // The page "交换机信息设置": the switch description.
-class SwitchInfoPage : public QWidget, public SwitchDescriptionView {
+class SwitchInfoPage : public QWidget, public SwitchDescriptionView, public Page {
   Q_OBJECT
 
  public:
@@ -18,6 +19,11 @@ class SwitchInfoPage : public QWidget, public SwitchDescriptionView {
 
   // "修改"; unset does nothing.
   void SetChangeHandler(std::function<void()> handler) { changeClicked_ = std::move(handler); }
+  // Showing the page; unset does nothing.
+  void SetShowHandler(std::function<void()> handler) { shown_ = std::move(handler); }
+
+  // Page: the description as the switch holds it now, which a factory reset may have erased.
+  void Fill() override;
 
   // SwitchDescriptionView.
   void Repaint() override;
@@ -29,6 +35,7 @@ class SwitchInfoPage : public QWidget, public SwitchDescriptionView {
   void FitEdit();
 
   std::function<void()> changeClicked_;
+  std::function<void()> shown_;
   QLineEdit* edit_;
 };
 
