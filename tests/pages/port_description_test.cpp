@@ -109,7 +109,7 @@ TEST_F(PortDescriptionTest, ARereadThatLosesTheSwitchKeepsTheCachedTexts) {
   Describe({0}, "abc");
   rig.Switch().Eeprom().SetByte(kSlot0, 'x');
   rig.Agent().StopAnswering();
-  descriptions.Button8Click();
+  EXPECT_EQ(descriptions.Button8Click(), Outcome::kSwitchLost);
   EXPECT_LT(rig.progress.steps, 8);
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(rig.transport.cache.ports[0].data())), "abc");
   EXPECT_FALSE(rig.connection.State().connected) << "the refill's connection check tells the user";

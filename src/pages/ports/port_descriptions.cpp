@@ -3,16 +3,11 @@
 namespace velkor {
 
 bool PortDescriptions::ReadSlot(size_t port, Progress* bar) {
-  PortDescriptionRecord bytes{};
-  const auto first = static_cast<uint16_t>(kPortDescriptionAddress + kPortDescriptionSize * port);
-  for (size_t j = 0; j < bytes.size(); ++j) {
-    const auto byte = page_.Transport().access.ReadEepromByte(static_cast<uint16_t>(first + j));
-    if (!byte) return false;
-    bytes[j] = *byte;
-    if (bar) bar->StepIt();
-  }
-  std::copy(bytes.begin(), bytes.end(), page_.Transport().cache.ports[port].begin());
-  return true;
+  TransportSession& transport = page_.Transport();
+  const auto before = transport.cache.ports[port];
+  if (transport.blocks.ReadPortDescription(port, bar) == 0) return true;
+  transport.cache.ports[port] = before;
+  return false;
 }
 
 Outcome PortDescriptions::WriteDescription(size_t port, const PortDescriptionRecord& record) {
@@ -47,14 +42,19 @@ Outcome PortDescriptions::N1Click() {
   return outcome;
 }
 
-void PortDescriptions::Button8Click() {
+Outcome PortDescriptions::Button8Click() {
   const int feCount = page_.Layout().FeCount();
+  Outcome outcome = Outcome::kDone;
   {
     const auto bar = progress_.ShowProgress(8 * feCount);
-    for (int i = 0; i < feCount && i < static_cast<int>(kPortDescriptionSlots); ++i)
-      if (!ReadSlot(static_cast<size_t>(i), bar.get())) break;
+    for (int i = 0; i < feCount && i < static_cast<int>(kPortDescriptionSlots); ++i) {
+      if (ReadSlot(static_cast<size_t>(i), bar.get())) continue;
+      outcome = Outcome::kNoAnswer;
+      break;
+    }
   }
-  page_.FillPortSettings();
+  if (page_.FillPortSettings() == Outcome::kSwitchLost) return Outcome::kSwitchLost;
+  return outcome;
 }
 
 }  // namespace velkor

@@ -20,8 +20,9 @@ class PortDescriptions {
   // (kNotConfirmed). A row whose slot does not take the text (kNotVerified) does not keep the
   // others from theirs; a switch that stops answering (kNoAnswer) ends the writing.
   Outcome N1Click();
-  // Re-reads every Fast Ethernet port's description from the EEPROM.
-  void Button8Click();
+  // Re-reads every Fast Ethernet port's description from the EEPROM; kNoAnswer when a slot did
+  // not answer (it and the rest keep what they showed).
+  Outcome Button8Click();
 
   // Writes one description and reads it back: kDone when the EEPROM holds it afterwards,
   // kNotVerified when it holds something else, kNoAnswer when it could not be read back.
