@@ -100,6 +100,8 @@ int Refusal(CommandContext& c, CtlPortPage& page, const std::vector<size_t>& row
   for (const Change& change : changes)
     if (change.column == PortColumn::kSpeed) speed = change.item.text;
   for (size_t row : rows) {
+    // An unknown trunk state or mode would be refused for the wrong reason.
+    if (!settings.Rows()[row].Known()) return SwitchLost(c, "the settings of port " + PanelName(layout, row));
     for (const Change& change : changes) {
       const RowRule rule = settings.RuleOf(row, change.item);
       if (rule == RowRule::kTrunkMember) {

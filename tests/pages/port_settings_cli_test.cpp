@@ -81,10 +81,16 @@ TEST_F(PortSettingsCliTest, TheManagementPortIsSwitchedOffOnlyByForce) {
 TEST_F(PortSettingsCliTest, AValueTheSwitchDidNotGiveIsNoSuccess) {
   Start(1);
   ASSERT_EQ(Run({"ports"}), kExitOk);
-  // The trunk enable register is the last read of a listing: from then on nothing answers.
-  Agent().Faults().Add({.target = sim::FaultTarget::kGet, .from = Agent().Frames().gets, .count = 1000});
+  // The trunk enable register is the last read of the list: from then on nothing answers.
+  const sim::ReplyFault lostTrunks{
+      .target = sim::FaultTarget::kGet, .from = Agent().Frames().gets, .count = 1000};
+  Agent().Faults().Add(lostTrunks);
   EXPECT_EQ(Run({"ports"}), kExitSwitchLost);
   EXPECT_TRUE(Says(out, "trunk: ?"));
+  Agent().Faults().Clear();
+  Agent().Faults().Add(lostTrunks);
+  EXPECT_EQ(Run({"port-set", "1", "--rx", "1m"}), kExitSwitchLost) << "never refused as a trunk member";
+  EXPECT_FALSE(Says(err, "Trunk")) << err.str();
 }
 
 TEST_F(PortSettingsCliTest, ADescriptionThatDoesNotReadBackIsAFailure) {
