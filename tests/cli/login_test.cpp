@@ -82,6 +82,11 @@ TEST_F(LoginTest, PasswordsAreComparedAsAtMostSixGbkBytes) {
   Switch().Eeprom().SetByte(0x1A7, 0);  // "密码" and half a character: never matched by a cut
   EXPECT_EQ(Run({"info", "--password", "密码密"}), kExitNotConnected);
   EXPECT_EQ(Run({"info", "--password", "密码\xF0\x9F\x98\x80"}), kExitNotConnected) << "no GBK form";
+
+  Switch().Eeprom().SetByte(0x1A7, (*stored)[5]);
+  terminal.charset = "GBK";  // the terminal sends what the user types as GBK
+  terminal.password = std::string(stored->begin(), stored->end());
+  EXPECT_EQ(Run({"info"}), kExitOk) << err.str();
 }
 
 TEST_F(LoginTest, MessagesArePrintedInTheTerminalsCharacterSet) {
