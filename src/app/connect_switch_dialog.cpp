@@ -21,6 +21,8 @@ QLineEdit* MakeSecretEdit(const char* name, int maxLength, const QString& hint, 
   edit->setObjectName(QString::fromLatin1(name));
   edit->setMaxLength(maxLength);
   edit->setEchoMode(QLineEdit::Password);
+  // Masked as "*" on every platform, not with the style's own bullet.
+  edit->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
   edit->setToolTip(hint);
   return edit;
 }
@@ -90,8 +92,8 @@ ConnectOutcome TConnectSwitch::Run(const std::string& modelName, const std::stri
   return outcome_;
 }
 
-// The outcome never carries more than the stored password's six characters, whatever the edit let
-// through.
+// The outcome never carries more than six characters, whatever the edit let through; the connection
+// compares no more than the six GBK bytes the switch keeps.
 void TConnectSwitch::ConnectClick() {
   outcome_ = {ConnectOutcome::Kind::kConnect, inputPasswd_->text().left(kPasswordLength).toStdString(), {}};
   accept();

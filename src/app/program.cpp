@@ -38,7 +38,8 @@ Program::Program(TForm1& window, TransportSession& transport, ProgramDialogs dia
                          window_.SelectPage(pages_.portSettings);
                        },
                    .pageInFront = [this] { return window_.PageInFront(pages_.portStatistics); }}),
-      portSettings_(transport, shell_.GetConnection(), shell_.Identifier(), *pages_.portSettings),
+      portSettings_(transport, shell_.GetConnection(), shell_.Identifier(), dialogs.prompter,
+                    *pages_.portSettings),
       portDescriptions_(portSettings_, dialogs.portDescription, dialogs.progress, busy),
       switchDescription_(shell_.GetConnection(), transport.blocks, dialogs.prompter, busy,
                          *pages_.switchInfo),

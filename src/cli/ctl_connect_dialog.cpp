@@ -11,7 +11,8 @@ ConnectOutcome CtlConnectDialog::Run(const std::string& modelName, const std::st
     err_ << "velkorctl: " << macText << " needs its connection password: give --password\n";
     return {};
   }
-  return {ConnectOutcome::Kind::kConnect, *password, {}};
+  // The switch compares GBK bytes; the connection converts from UTF-8, whatever the terminal uses.
+  return {ConnectOutcome::Kind::kConnect, terminal_.FromLocal(*password), {}};
 }
 
 }  // namespace velkor::cli

@@ -20,6 +20,8 @@ class Output {
   Output(std::ostream& out, bool json) : out_(out), json_(json) {}
   void Object(const Record& record);
   void Array(const std::vector<Record>& records);
+  // Hands what was printed to the pipe or file now, not when the buffer happens to fill.
+  void Flush() { out_.flush(); }
 
  private:
   void Json(const Record& record);

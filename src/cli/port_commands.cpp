@@ -37,16 +37,23 @@ Record RowRecord(const PortLayout& layout, const PortSettings& page, size_t row)
           {"description", r.Cell(PortColumn::kDescription)}};
 }
 
-void PrintRows(CommandContext& c, CtlPortPage& page, const std::vector<size_t>& rows) {
+// Prints rows; a cell the switch did not give shows "?", and the command then says so and ends
+// as one the switch stopped answering.
+int PrintRows(CommandContext& c, CtlPortPage& page, const std::vector<size_t>& rows) {
   std::vector<Record> records;
-  for (size_t row : rows) records.push_back(RowRecord(c.session.Identifier().Layout(), page.Settings(), row));
+  bool known = true;
+  for (size_t row : rows) {
+    records.push_back(RowRecord(c.session.Identifier().Layout(), page.Settings(), row));
+    known = known && page.Settings().Rows()[row].Known();
+  }
   c.out.Array(records);
+  return known ? kExitOk : SwitchLost(c, "the settings shown as ?");
 }
 
 // Connects and fills the page; the ports operand as list rows, or an exit code.
 int Open(CommandContext& c, CtlPortPage& page, std::vector<size_t>& rows) {
   if (const int e = c.session.Connect(c.args)) return e;
-  if (!page.Settings().FillPortSettings()) return kExitSwitchLost;
+  if (page.Settings().FillPortSettings() == Outcome::kSwitchLost) return ExitCodeOf(Outcome::kSwitchLost);
   std::string error;
   const auto parsed = ParsePortList(c.args.operands[0], c.session.Identifier().Layout(), error);
   if (!parsed) {
@@ -60,11 +67,10 @@ int Open(CommandContext& c, CtlPortPage& page, std::vector<size_t>& rows) {
 int Ports(CommandContext& c) {
   if (const int e = c.session.Connect(c.args)) return e;
   CtlPortPage page(c.session);
-  if (!page.Settings().FillPortSettings()) return kExitSwitchLost;
+  if (page.Settings().FillPortSettings() == Outcome::kSwitchLost) return ExitCodeOf(Outcome::kSwitchLost);
   std::vector<size_t> all(page.Settings().Rows().size());
   for (size_t i = 0; i < all.size(); ++i) all[i] = i;
-  PrintRows(c, page, all);
-  return kExitOk;
+  return PrintRows(c, page, all);
 }
 
 std::optional<std::vector<Change>> ParseChanges(CommandContext& c) {
@@ -83,8 +89,9 @@ std::optional<std::vector<Change>> ParseChanges(CommandContext& c) {
   return changes.empty() ? std::nullopt : std::optional(changes);
 }
 
-// What the pop-up would not offer for these rows: trunk members are locked, "1000M Full" is for
-// gigabit ports, and pause applies only to a full-duplex mode.
+// What the pop-up would not offer for these rows, checked before anything is written: trunk members
+// are locked, "1000M Full" is for gigabit ports, and pause applies only to a full-duplex mode (the
+// one this command sets, if it sets one).
 int Refusal(CommandContext& c, CtlPortPage& page, const std::vector<size_t>& rows,
             const std::vector<Change>& changes) {
   const PortSettings& settings = page.Settings();
@@ -92,52 +99,74 @@ int Refusal(CommandContext& c, CtlPortPage& page, const std::vector<size_t>& row
   std::optional<std::string> speed;
   for (const Change& change : changes)
     if (change.column == PortColumn::kSpeed) speed = change.item.text;
-  const bool flow =
-      std::any_of(changes.begin(), changes.end(), [](auto& ch) { return ch.column == PortColumn::kFlow; });
   for (size_t row : rows) {
-    const PortSettingsRow& r = settings.Rows()[row];
-    const std::string& trunk = r.Cell(PortColumn::kTrunk);
-    if (trunk != Message(MessageId::kDisabled) && trunk != kNoneText) {
-      c.session.Prompts().Refuse(Message(MessageId::kTrunkMembersReset));
-      return kExitFailure;
-    }
-    if (speed == kFullGigabitText && row < static_cast<size_t>(layout.FeCount())) {
-      c.err << "velkorctl: port " << PanelName(layout, row) << " is not a gigabit port\n";
-      return kExitUsage;
-    }
-    if (flow && !IsFullDuplexText(speed.value_or(r.Cell(PortColumn::kSpeed)))) {
-      c.err << "velkorctl: port " << PanelName(layout, row) << " advertises no full-duplex mode\n";
-      return kExitUsage;
+    // An unknown trunk state or mode would be refused for the wrong reason.
+    if (!settings.Rows()[row].Known()) return SwitchLost(c, "the settings of port " + PanelName(layout, row));
+    for (const Change& change : changes) {
+      const RowRule rule = settings.RuleOf(row, change.item);
+      if (rule == RowRule::kTrunkMember) {
+        c.session.Prompts().Refuse(Message(MessageId::kTrunkMembersReset));
+        return ExitCodeOf(Outcome::kRefused);
+      }
+      if (rule == RowRule::kNotGigabit) {
+        c.err << "velkorctl: port " << PanelName(layout, row) << " is not a gigabit port\n";
+        return kExitUsage;
+      }
+      const std::string& mode = speed ? *speed : settings.Rows()[row].Cell(PortColumn::kSpeed);
+      if (change.column == PortColumn::kFlow && FullDuplex(mode) != true) {
+        c.err << "velkorctl: port " << PanelName(layout, row) << " advertises no full-duplex mode\n";
+        return kExitUsage;
+      }
     }
   }
   return kExitOk;
 }
 
-void Apply(CtlPortPage& page, const std::vector<size_t>& rows, const Change& change) {
+// Switching off the port this computer reaches the switch through needs --force.
+int ManagementRefusal(CommandContext& c, CtlPortPage& page, const std::vector<size_t>& rows,
+                      const std::vector<Change>& changes) {
+  if (c.args.Flag("force")) return kExitOk;
+  for (const Change& change : changes) {
+    for (size_t row : rows) {
+      if (page.Settings().Rows()[row].Cell(change.column) == change.item.text) continue;
+      const Outcome outcome = page.Settings().ManagementCheck(row, change.item, ManagementPortRule::kRefuse);
+      if (outcome == Outcome::kSwitchLost) return SwitchLost(c, "the hello that tells the management port");
+      if (outcome != Outcome::kDone) {
+        c.err << "velkorctl: port " << PanelName(page.Settings().Layout(), row)
+              << " carries this computer's management frames; --force switches it off anyway\n";
+        return ExitCodeOf(outcome);
+      }
+    }
+  }
+  return kExitOk;
+}
+
+// The refusals are checked beforehand, the management port included.
+Outcome Apply(CtlPortPage& page, const std::vector<size_t>& rows, const Change& change) {
   if (change.item.handler != kFullGigabitItem.handler) {
     page.Select(rows);
-    page.Settings().SettingClick(change.item);
-    return;
+    return page.Settings().SettingClick(change.item, ManagementPortRule::kAllow);
   }
   // "1000M Full" acts on one row at a time.
   for (size_t row : rows) {
     page.Select({row});
-    page.Settings().AdvertisedSpeed1000MFullClick();
+    if (const Outcome outcome = page.Settings().AdvertisedSpeed1000MFullClick(); outcome != Outcome::kDone)
+      return outcome;
   }
+  return Outcome::kDone;
 }
 
-// A set is never acknowledged: only the refilled list, read from the chip, shows that it took.
-int Verify(CommandContext& c, CtlPortPage& page, const std::vector<size_t>& rows, PortColumn column,
-           const std::string& expected) {
-  if (!c.session.GetConnection().State().connected) return kExitSwitchLost;
+// Says why a change did not end as done, and with which exit code.
+int Failure(CommandContext& c, CtlPortPage& page, const std::vector<size_t>& rows, PortColumn column,
+            const std::string& expected, Outcome outcome) {
+  if (outcome == Outcome::kNoAnswer) return SwitchLost(c, "some of the ports' registers");
   for (size_t row : rows) {
     const std::string& shown = page.Settings().Rows()[row].Cell(column);
-    if (shown == expected) continue;
+    if (outcome != Outcome::kNotVerified || shown == expected) continue;
     c.err << "velkorctl: port " << PanelName(page.Settings().Layout(), row) << ": " << ColumnCaption(column)
           << " reads back " << shown << ", not " << expected << "\n";
-    return kExitFailure;
   }
-  return kExitOk;
+  return ExitCodeOf(outcome);
 }
 
 int PortSet(CommandContext& c) {
@@ -147,12 +176,12 @@ int PortSet(CommandContext& c) {
   std::vector<size_t> rows;
   if (const int e = Open(c, page, rows)) return e;
   if (const int e = Refusal(c, page, rows, *changes)) return e;
+  if (const int e = ManagementRefusal(c, page, rows, *changes)) return e;
   for (const Change& change : *changes) {
-    Apply(page, rows, change);
-    if (const int e = Verify(c, page, rows, change.column, change.item.text)) return e;
+    const Outcome outcome = Apply(page, rows, change);
+    if (outcome != Outcome::kDone) return Failure(c, page, rows, change.column, change.item.text, outcome);
   }
-  PrintRows(c, page, rows);
-  return kExitOk;
+  return PrintRows(c, page, rows);
 }
 
 int PortDescribe(CommandContext& c) {
@@ -172,10 +201,9 @@ int PortDescribe(CommandContext& c) {
   }
   page.Select(rows);
   page.SetDescriptionText(text);
-  page.Descriptions().N1Click();
-  if (const int e = Verify(c, page, rows, PortColumn::kDescription, text)) return e;
-  PrintRows(c, page, rows);
-  return kExitOk;
+  const Outcome outcome = page.Descriptions().N1Click();
+  if (outcome != Outcome::kDone) return Failure(c, page, rows, PortColumn::kDescription, text, outcome);
+  return PrintRows(c, page, rows);
 }
 
 }  // namespace
@@ -185,9 +213,9 @@ const std::vector<Command>& PortCommands() {
   static const std::vector<Command> commands{
       {"ports", "ports", 0, 0, Ports},
       {"port-set",
-       "port-set PORTS [--state on|off] [--rx LIMIT] [--tx LIMIT] [--speed MODE] [--flow on|off]"
+       "port-set PORTS [--state on|off [--force]] [--rx LIMIT] [--tx LIMIT] [--speed MODE] [--flow on|off]"
        "  (LIMIT: none, 128k ... 8m or the page's \"2 Mbps\"; MODE: 10half, 10full, 100half, 100full, "
-       "1000full)",
+       "1000full; --force switches off even the port this computer reaches the switch through)",
        1, 1, PortSet},
       {"port-describe", "port-describe PORTS TEXT  (at most 8 GBK bytes)", 2, 2, PortDescribe},
   };

@@ -15,7 +15,8 @@ namespace velkor::cli {
 class CtlPortPage : public PortSettingsView, public PortDescriptionPrompt {
  public:
   explicit CtlPortPage(CtlSession& session)
-      : settings_(session.Transport(), session.GetConnection(), session.Identifier(), *this),
+      : settings_(session.Transport(), session.GetConnection(), session.Identifier(), session.Prompts(),
+                  *this),
         descriptions_(settings_, *this, session.Progress(), session.Busy()) {}
 
   PortSettings& Settings() { return settings_; }

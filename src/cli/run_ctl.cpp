@@ -44,8 +44,10 @@ void Usage(std::ostream& s) {
   for (const Command& c : AllCommands()) s << "  " << c.synopsis << "\n";
   s << "numbers are decimal or 0x hexadecimal; --iface and --switch may be left out when only one answers\n"
        "exit codes: 0 done, 1 written value does not read back, 2 usage, 3 no such interface,\n"
-       "  4 no permission to capture, 5 no switch answered, 6 switch stopped answering, 7 capture error,\n"
-       "  8 not connected (login refused or not confirmed, switch not identified)\n";
+       "  4 no permission to capture, 5 no switch answered, 6 switch stopped answering (a value it did not\n"
+       "  give shows as ?), 7 capture error, 8 not connected or not confirmed (login refused, a question\n"
+       "  answered no, switch not identified), 9 refused by the switch's rules (trunk member, management "
+       "port)\n";
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string_view>
@@ -6,6 +7,7 @@
 #include "cli/exit_codes.h"
 #include "cli/port_list.h"
 #include "pages/ports/statistics_batch.h"
+#include "pages/ports/statistics_menu.h"
 #include "pages/ports/statistics_totals.h"
 
 namespace velkor::cli {
@@ -23,6 +25,14 @@ std::optional<T> Named(const std::array<std::string_view, N>& names, const std::
   for (size_t i = 0; i < N; ++i)
     if (names[i] == text) return static_cast<T>(i);
   return std::nullopt;
+}
+
+// The page offers no CRC-error unit for the transmit counter; neither does the command line.
+bool MenuOffers(TrafficCounter counter, CounterUnit unit) {
+  for (const UnitMenu& menu : kUnitMenus)
+    if (menu.counter == counter)
+      return std::find(menu.units.begin(), menu.units.end(), unit) != menu.units.end();
+  return false;
 }
 
 std::string CounterName(TrafficCounter c) { return std::string(kCounterNames[static_cast<size_t>(c)]); }
@@ -132,7 +142,10 @@ int Watch(CommandContext& c, const std::vector<size_t>& rows, uint32_t seconds,
       record.push_back({"seconds", static_cast<int64_t>(uint64_t{seconds} * (printed + 1))});
       records.push_back(std::move(record));
     }
+    // Each round reaches a pipe or a file at once, and an interrupted watch leaves every round
+    // it printed.
     c.out.Array(records);
+    c.out.Flush();
   }
   return kExitOk;
 }
@@ -159,6 +172,11 @@ int StatsUnit(CommandContext& c) {
   if (!counter || !unit) {
     c.err << "velkorctl: stats-unit: the counter is rx, tx or drop and the unit bytes, frames, crc or "
              "collisions\n";
+    return kExitUsage;
+  }
+  if (!MenuOffers(*counter, *unit)) {
+    c.err << "velkorctl: stats-unit: " << CounterName(*counter) << " does not count in " << UnitName(*unit)
+          << "\n";
     return kExitUsage;
   }
   if (const int e = c.session.Connect(c.args)) return e;
@@ -204,7 +222,8 @@ int StatsUnit(CommandContext& c) {
 const std::vector<Command>& StatisticsCommands() {
   static const std::vector<Command> commands{
       {"stats", "stats [PORTS] [--watch SECONDS[xCOUNT]]", 0, 1, Stats},
-      {"stats-unit", "stats-unit PORTS rx|tx|drop bytes|frames|crc|collisions", 3, 3, StatsUnit},
+      {"stats-unit", "stats-unit PORTS rx|tx|drop bytes|frames|crc|collisions  (tx counts no crc)", 3, 3,
+       StatsUnit},
   };
   return commands;
 }

@@ -60,4 +60,10 @@ std::string SystemTerminal::Local(std::string_view utf8) const {
   return charset_ == "UTF-8" ? std::string(utf8) : Utf8ToCharset(utf8, charset_);
 }
 
+// Under the plain C locale the bytes are taken as UTF-8, as most terminals send them anyway.
+std::string SystemTerminal::FromLocal(std::string_view local) const {
+  if (charset_ == "UTF-8" || charset_ == "ANSI_X3.4-1968") return std::string(local);
+  return TextToUtf8({reinterpret_cast<const uint8_t*>(local.data()), local.size()}, charset_.c_str());
+}
+
 }  // namespace velkor::cli

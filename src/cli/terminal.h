@@ -16,6 +16,8 @@ class Terminal {
   virtual std::optional<std::string> ReadLine(const std::string& prompt, bool secret) = 0;
   // UTF-8 text as the terminal shows it.
   virtual std::string Local(std::string_view utf8) const = 0;
+  // Text the user gave in the terminal's character set (typed, or on the command line), as UTF-8.
+  virtual std::string FromLocal(std::string_view local) const = 0;
 };
 
 // Standard input and error of the process, in the locale's character set.
@@ -25,6 +27,7 @@ class SystemTerminal : public Terminal {
   bool Interactive() const override;
   std::optional<std::string> ReadLine(const std::string& prompt, bool secret) override;
   std::string Local(std::string_view utf8) const override;
+  std::string FromLocal(std::string_view local) const override;
 
  private:
   std::string charset_;
@@ -36,6 +39,7 @@ class NoTerminal : public Terminal {
   bool Interactive() const override { return false; }
   std::optional<std::string> ReadLine(const std::string&, bool) override { return std::nullopt; }
   std::string Local(std::string_view utf8) const override { return std::string(utf8); }
+  std::string FromLocal(std::string_view local) const override { return std::string(local); }
 };
 
 }  // namespace velkor::cli

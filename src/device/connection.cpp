@@ -6,6 +6,7 @@
 #include "device/eeprom_layout.h"
 #include "device/message_table.h"
 #include "device/model.h"
+#include "device/password.h"
 
 namespace velkor {
 
@@ -83,12 +84,11 @@ LoginResult Connection::LogIn(const std::string& modelName, const std::array<uin
   const ConnectOutcome outcome = dialog_.Run(modelName, transport_.discovery.SelectedSwitch()->macText);
   switch (outcome.kind) {
     case ConnectOutcome::Kind::kConnect: {
-      const std::string entered = outcome.password.substr(0, kPasswordSize);
-      if (entered.empty()) {
+      if (outcome.password.empty()) {
         prompter_.Error(Message(MessageId::kPasswordEmpty));
         return {Outcome::kRefused, std::nullopt};
       }
-      if (entered != reinterpret_cast<const char*>(stored.data())) {
+      if (!PasswordMatches(outcome.password, stored)) {
         prompter_.Error(Message(MessageId::kPasswordWrong));
         return {Outcome::kRefused, std::nullopt};
       }

@@ -23,8 +23,10 @@ class Converter {
 
   enum class Stop { kDone, kInvalid, kIncomplete };
 
-  // Converts as much of in as possible, appending to out; reports why it stopped.
+  // Converts as much of in as possible, appending to out; reports why it stopped. A converter
+  // that could not be opened converts nothing and finds every byte invalid.
   Stop Convert(const char*& in, size_t& inLeft, std::string& out) {
+    if (inLeft == 0) return Stop::kDone;
     if (!Usable()) return Stop::kInvalid;
     char buffer[256];
     while (inLeft > 0) {
@@ -39,26 +41,33 @@ class Converter {
     return Stop::kDone;
   }
 
+  // All of text converted; a byte that cannot be converted shows as '?', except that without a
+  // converter plain ASCII is still shown, being the same in every charset the program reads.
+  std::string Lenient(std::string_view text) {
+    const char* in = text.data();
+    size_t left = text.size();
+    std::string out;
+    // Each round consumes at least one byte, so the loop ends whatever the converter does.
+    while (Convert(in, left, out) == Stop::kInvalid) {
+      const char c = *in++;
+      --left;
+      out += !Usable() && c > 0 && c < 0x7F ? c : '?';
+    }
+    return out;
+  }
+
  private:
   iconv_t cd_;
 };
 
 }  // namespace
 
-std::string GbkToUtf8(std::span<const uint8_t> bytes) {
+std::string GbkToUtf8(std::span<const uint8_t> bytes) { return TextToUtf8(bytes, "GBK"); }
+
+std::string TextToUtf8(std::span<const uint8_t> bytes, const char* charset) {
   const auto end = std::find(bytes.begin(), bytes.end(), uint8_t{0});
-  const char* in = reinterpret_cast<const char*>(bytes.data());
-  size_t left = static_cast<size_t>(end - bytes.begin());
-  std::string out;
-  Converter gbk("UTF-8", "GBK");
-  for (;;) {
-    const Converter::Stop stop = gbk.Convert(in, left, out);
-    if (stop != Converter::Stop::kInvalid) break;
-    out += '?';
-    ++in;
-    --left;
-  }
-  return out;
+  return Converter("UTF-8", charset)
+      .Lenient({reinterpret_cast<const char*>(bytes.data()), static_cast<size_t>(end - bytes.begin())});
 }
 
 std::optional<std::vector<uint8_t>> Utf8ToGbk(std::string_view text) {
@@ -73,15 +82,7 @@ std::optional<std::vector<uint8_t>> Utf8ToGbk(std::string_view text) {
 std::string Utf8ToCharset(std::string_view text, const std::string& charset) {
   Converter converter((charset + "//TRANSLIT").c_str(), "UTF-8");
   if (!converter.Usable()) return std::string(text);
-  const char* in = text.data();
-  size_t left = text.size();
-  std::string out;
-  while (converter.Convert(in, left, out) == Converter::Stop::kInvalid && left > 0) {
-    out += '?';
-    ++in;
-    --left;
-  }
-  return out;
+  return converter.Lenient(text);
 }
 
 }  // namespace velkor

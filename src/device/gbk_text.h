@@ -14,6 +14,9 @@ namespace velkor {
 // The bytes up to the first zero, as UTF-8. A multibyte character cut off by the field's end is
 // dropped and an invalid byte shows as '?', so a damaged field never garbles what follows.
 std::string GbkToUtf8(std::span<const uint8_t> bytes);
+// The same for bytes in charset. Should the system have no converter for it, ASCII still shows and
+// every other byte is '?'.
+std::string TextToUtf8(std::span<const uint8_t> bytes, const char* charset);
 
 // The GBK bytes of text, or none when some character has no GBK form.
 std::optional<std::vector<uint8_t>> Utf8ToGbk(std::string_view text);

@@ -113,6 +113,7 @@ constexpr std::array<std::string_view, kMessageCount> kMessages{{
     /* 92 */ "正在保存设置... ",
     /* 93 */ "正在恢复出厂设置... ",
     /* 94 */ "网卡",
+    /* 95 */ "PC正在通过此端口连接交换机，故无法关闭此端口。",
 }};
 }  // namespace
 

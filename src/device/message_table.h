@@ -6,7 +6,7 @@
 
 namespace velkor {
 
-inline constexpr size_t kMessageCount = 95;
+inline constexpr size_t kMessageCount = 96;
 
 // The user messages and short words of the program, by their fixed numbers.
 enum class MessageId : uint8_t {
@@ -105,6 +105,9 @@ enum class MessageId : uint8_t {
   kSaving = 92,                    // ends with a space that is shown
   kRestoringFactorySettings = 93,  // ends with a space that is shown
   kNetworkCard = 94,
+  // Added after the original table: switching off the port the computer manages the switch through
+  // would leave the switch unreachable until it is powered off and on.
+  kManagementPortCannotClose = 95,
 };
 
 // The UTF-8 text of entry number; empty beyond the table.

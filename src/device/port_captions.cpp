@@ -13,6 +13,8 @@ std::string FePortCaption(size_t i) {
 
 std::string GigaPortCaption(size_t k) { return "G" + std::to_string(k + 1); }
 
+bool IsGigaPortCaption(std::string_view caption) { return caption == "G1" || caption == "G2"; }
+
 std::string RowCaption(const PortLayout& layout, size_t row) {
   const size_t fe = static_cast<size_t>(layout.FeCount());
   if (row < fe) return FePortCaption(row);

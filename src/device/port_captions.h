@@ -11,6 +11,7 @@ namespace velkor {
 // Fast Ethernet port i (from 0) is listed as "01", "02", …; gigabit port k (0 = G1) as "G1", "G2".
 std::string FePortCaption(size_t i);
 std::string GigaPortCaption(size_t k);
+bool IsGigaPortCaption(std::string_view caption);
 // The caption of list row row of layout; empty beyond the list.
 std::string RowCaption(const PortLayout& layout, size_t row);
 // The chip port a row caption names on layout, or -1 when it names no port the layout has.

@@ -106,6 +106,8 @@ TEST_F(CtlTest, UsageErrors) {
   EXPECT_TRUE(wire.Sent("veth0").empty()) << "a usage error must not touch the wire";
   EXPECT_EQ(Run({"--help"}), kExitOk);
   EXPECT_NE(out.str().find("eeprom-set ADDR VALUE..."), std::string::npos);
+  EXPECT_NE(out.str().find("8 not connected or not confirmed"), std::string::npos);
+  EXPECT_NE(out.str().find("9 refused by the switch's rules"), std::string::npos);
 }
 
 TEST_F(CtlTest, InterfaceSelectionAndCaptureFailures) {

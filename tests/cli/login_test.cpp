@@ -71,6 +71,24 @@ TEST_F(LoginTest, PasswordRulesAreThoseOfTheConnectDialog) {
   EXPECT_TRUE(ErrorSays("give --password"));
 }
 
+TEST_F(LoginTest, PasswordsAreComparedAsAtMostSixGbkBytes) {
+  Attach(2);
+  const auto stored = Utf8ToGbk("密码密");  // six bytes, no terminator
+  ASSERT_TRUE(stored);
+  for (size_t i = 0; i < stored->size(); ++i) Switch().Eeprom().SetByte(0x1A2 + i, (*stored)[i]);
+  EXPECT_EQ(Run({"info", "--password", "密码密"}), kExitOk) << err.str();
+  EXPECT_EQ(Run({"info", "--password", "密码密码"}), kExitOk) << "the fourth character is cut off whole";
+  EXPECT_EQ(Run({"info", "--password", "密码"}), kExitNotConnected);
+  Switch().Eeprom().SetByte(0x1A7, 0);  // "密码" and half a character: never matched by a cut
+  EXPECT_EQ(Run({"info", "--password", "密码密"}), kExitNotConnected);
+  EXPECT_EQ(Run({"info", "--password", "密码\xF0\x9F\x98\x80"}), kExitNotConnected) << "no GBK form";
+
+  Switch().Eeprom().SetByte(0x1A7, (*stored)[5]);
+  terminal.charset = "GBK";  // the terminal sends what the user types as GBK
+  terminal.password = std::string(stored->begin(), stored->end());
+  EXPECT_EQ(Run({"info"}), kExitOk) << err.str();
+}
+
 TEST_F(LoginTest, MessagesArePrintedInTheTerminalsCharacterSet) {
   Attach(2);
   terminal.charset = "GBK";

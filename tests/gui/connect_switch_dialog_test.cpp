@@ -55,6 +55,10 @@ TEST_F(ConnectSwitchDialogTest, ControlsComeInOrderWithTheirTextsHintsAndLimits)
   EXPECT_EQ(code->maxLength(), 10);
   EXPECT_EQ(code->echoMode(), QLineEdit::Password);
   EXPECT_EQ(code->toolTip(), QStringLiteral("请输入恢复出厂密码认证码"));
+  for (QLineEdit* masked : {password, code}) {
+    masked->setText(QStringLiteral("密码a"));
+    EXPECT_EQ(masked->displayText(), QStringLiteral("***"));
+  }
 
   auto* connect = Control<QPushButton>("Connect");
   EXPECT_TRUE(connect->isDefault());

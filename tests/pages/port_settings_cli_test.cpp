@@ -4,6 +4,7 @@
 
 #include "cli/exit_codes.h"
 #include "cli/port_page.h"
+#include "device/message_table.h"
 #include "support/emulated_ctl.h"
 
 namespace velkor::cli {
@@ -61,9 +62,35 @@ TEST_F(PortSettingsCliTest, RefusesWhatThePageWouldNotOffer) {
 
   Switch().Poke(0x0307, 0x04);  // group 2: chip ports 4-7
   const uint32_t before = Switch().Peek(0x020A);
-  EXPECT_EQ(Run({"port-set", "1-8", "--rx", "1m"}), kExitFailure);
+  EXPECT_EQ(Run({"port-set", "1-8", "--rx", "1m"}), kExitRefused);
   EXPECT_TRUE(Says(err, "在使用Trunk期间您不能改变这些端口的设置"));
   EXPECT_EQ(Switch().Peek(0x020A), before) << "nothing is written for any port";
+}
+
+TEST_F(PortSettingsCliTest, TheManagementPortIsSwitchedOffOnlyByForce) {
+  Start(1);
+  ASSERT_EQ(Switch().LocalPort(), 0) << "panel port 2";
+  EXPECT_EQ(Run({"port-set", "2,3", "--state", "off"}), kExitRefused);
+  EXPECT_TRUE(Says(err, std::string(Message(MessageId::kManagementPortCannotClose)))) << err.str();
+  EXPECT_EQ(Switch().Peek(0x0608), 0u) << "nothing is written for any port";
+  EXPECT_EQ(Run({"port-set", "2", "--state", "off", "--force"}), kExitSwitchLost)
+      << "cut off from the switch, as the user chose";
+  EXPECT_EQ(Switch().Peek(0x0608), 0x0001u);
+}
+
+TEST_F(PortSettingsCliTest, AValueTheSwitchDidNotGiveIsNoSuccess) {
+  Start(1);
+  ASSERT_EQ(Run({"ports"}), kExitOk);
+  // The trunk enable register is the last read of the list: from then on nothing answers.
+  const sim::ReplyFault lostTrunks{
+      .target = sim::FaultTarget::kGet, .from = Agent().Frames().gets, .count = 1000};
+  Agent().Faults().Add(lostTrunks);
+  EXPECT_EQ(Run({"ports"}), kExitSwitchLost);
+  EXPECT_TRUE(Says(out, "trunk: ?"));
+  Agent().Faults().Clear();
+  Agent().Faults().Add(lostTrunks);
+  EXPECT_EQ(Run({"port-set", "1", "--rx", "1m"}), kExitSwitchLost) << "never refused as a trunk member";
+  EXPECT_FALSE(Says(err, "Trunk")) << err.str();
 }
 
 TEST_F(PortSettingsCliTest, ADescriptionThatDoesNotReadBackIsAFailure) {

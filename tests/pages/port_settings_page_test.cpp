@@ -76,11 +76,11 @@ TEST_F(PortSettingsPageTest, MenuHasEverySubMenuAndItemWithTheHiddenOnesPresent)
 
 TEST_F(PortSettingsPageTest, TheMenuActsOnTheSwitchThroughTheAttachedLogic) {
   testing::PortSettingsRig rig(kG17A);
-  PortSettings logic(rig.transport, rig.connection, rig.identifier, page);
+  PortSettings logic(rig.transport, rig.connection, rig.identifier, rig.prompter, page);
   TPortDescription dialog;
   PortDescriptions descriptions(logic, dialog, rig.progress, rig.busy);
   page.Attach(&logic, &descriptions);
-  ASSERT_TRUE(logic.FillPortSettings());
+  ASSERT_EQ(logic.FillPortSettings(), Outcome::kDone);
   ASSERT_EQ(list->rowCount(), 26);
   EXPECT_EQ(list->item(24, 0)->text(), QStringLiteral("G1"));
   EXPECT_EQ(list->item(24, 7), nullptr) << "gigabit rows have no description cell";

@@ -64,7 +64,7 @@ class PortSettingsRig : public EmulatedConnection<> {
   }
 
   FakePortSettingsView view;
-  PortSettings page{transport, connection, identifier, view};
+  PortSettings page{transport, connection, identifier, prompter, view};
 };
 
 // The setting item a handler name names.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "device/message_table.h"
+#include "device/prompter.h"
 #include "port_settings_rig.h"
 
 namespace velkor {
@@ -22,7 +23,7 @@ TEST(PortSettingsFill, ShowsWhatTheChipHolds) {
   rig.Switch().Poke(0x060C, 0x0021);
   rig.Switch().Poke(0x020A, 0x4705);  // port 0: rx 5, tx 0; port 1: rx 7, tx 4
   rig.Switch().Poke(0x0608, 0x0002);  // port 1 off
-  ASSERT_TRUE(rig.page.FillPortSettings());
+  ASSERT_EQ(rig.page.FillPortSettings(), Outcome::kDone);
 
   const auto& v = rig.view;
   const size_t p0 = rig.RowOfChipPort(0), p1 = rig.RowOfChipPort(1), p2 = rig.RowOfChipPort(2),
@@ -51,7 +52,7 @@ TEST(PortSettingsFill, AFailedConnectionCheckLeavesTheListAsItWas) {
   PortSettingsRig rig(kF16A);
   const auto before = rig.view.fills;
   rig.Agent().StopAnswering();
-  EXPECT_FALSE(rig.page.FillPortSettings());
+  EXPECT_EQ(rig.page.FillPortSettings(), Outcome::kSwitchLost);
   EXPECT_EQ(rig.view.fills, before);
   EXPECT_EQ(rig.prompter.shown.back().text, Message(MessageId::kConnectionLost));
   EXPECT_FALSE(rig.connection.State().connected);
@@ -168,6 +169,36 @@ TEST(PortSettingsHandlers, ASwitchLostDuringAChangeIsReportedByTheRefill) {
   EXPECT_EQ(rig.Sets(), 0u);
   EXPECT_EQ(rig.prompter.shown.back().text, Message(MessageId::kConnectionLost));
   EXPECT_EQ(rig.view.Cell(0, PortColumn::kRx), "无限制") << "the list never shows an unconfirmed setting";
+}
+
+TEST(PortSettingsHandlers, EachSelectedRowKeepsItsOwnRules) {
+  PortSettingsRig rig(kG17A);
+  rig.Switch().Poke(0x0307, 0x04);  // group 2: chip ports 4-7
+  rig.page.FillPortSettings();
+  const size_t free = rig.RowOfChipPort(0), member = rig.RowOfChipPort(4), g1 = rig.view.Row("G1");
+  rig.Select({free, member});
+  EXPECT_EQ(rig.page.SettingClick(Item("RxBandwidth1MbpsClick")), Outcome::kRefused);
+  EXPECT_EQ(rig.view.Cell(free, PortColumn::kRx), "1 Mbps");
+  EXPECT_EQ(rig.view.Cell(member, PortColumn::kRx), "无限制") << "the trunk's settings stay";
+
+  rig.Select({free, g1});
+  EXPECT_EQ(rig.page.AdvertisedSpeed1000MFullClick(), Outcome::kDone);
+  EXPECT_EQ(rig.view.Cell(g1, PortColumn::kSpeed), "1000M Full");
+  EXPECT_NE(rig.view.Cell(free, PortColumn::kSpeed), "1000M Full")
+      << "a Fast Ethernet port has no gigabit mode";
+}
+
+TEST(PortSettingsHandlers, TheManagementPortIsNotSwitchedOff) {
+  PortSettingsRig rig(kF16A);
+  const size_t management = rig.RowOfChipPort(rig.Switch().LocalPort()), other = rig.RowOfChipPort(9);
+  rig.Select({management, other});
+  EXPECT_EQ(rig.page.SettingClick(Item("EnabledNoClick")), Outcome::kRefused);
+  ASSERT_EQ(rig.prompter.shown.size(), 1u);
+  EXPECT_EQ(rig.prompter.shown[0].text, Message(MessageId::kManagementPortCannotClose));
+  EXPECT_EQ(rig.prompter.shown[0].kind, MessageKind::kRefusal);
+  EXPECT_EQ(rig.view.Cell(management, PortColumn::kSwitch), "打开");
+  EXPECT_EQ(rig.view.Cell(other, PortColumn::kSwitch), "关闭") << "the other port is still switched off";
+  EXPECT_TRUE(rig.connection.State().connected);
 }
 
 TEST(PortSettingsMenu, EnablingFollowsTheFirstSelectedAndTheFocusedRow) {

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "cli/exit_codes.h"
+#include "cli/run_ctl.h"
 #include "support/emulated_ctl.h"
 
 namespace velkor::cli {
@@ -66,6 +69,29 @@ TEST_F(StatisticsCommandsTest, WatchPrintsRunningTotalsBeyond32Bits) {
   EXPECT_TRUE(Prints("seconds: 6\n"));
 }
 
+// Keeps what had been written at each flush: all a pipe or a file has seen by then.
+class FlushRecorder : public std::stringbuf {
+ public:
+  std::vector<std::string> flushed;
+
+ protected:
+  int sync() override {
+    flushed.push_back(str());
+    return 0;
+  }
+};
+
+TEST_F(StatisticsCommandsTest, WatchHandsOnEachRoundAtOnce) {
+  FlushRecorder pipe;
+  std::ostream piped(&pipe);
+  ASSERT_EQ(
+      RunCtl({"stats", "G1", "--watch", "1x2", "--password", "vemix"}, wire, clock, terminal, piped, err),
+      kExitOk);
+  ASSERT_EQ(pipe.flushed.size(), 2u);
+  EXPECT_NE(pipe.flushed[0].find("seconds: 1\n"), std::string::npos) << pipe.flushed[0];
+  EXPECT_EQ(pipe.flushed[0].find("seconds: 2"), std::string::npos) << "the second round is not due yet";
+}
+
 TEST_F(StatisticsCommandsTest, WatchRefusesAnIntervalItCannotKeep) {
   for (const char* watch : {"0", "5x0", "x3", "five", "86401"}) {
     EXPECT_EQ(Run({"stats", "--watch", watch}), kExitUsage) << watch;
@@ -84,9 +110,9 @@ TEST_F(StatisticsCommandsTest, StatsUnitWritesSharedRegistersOnceAndVerifies) {
   EXPECT_EQ(UnitWrites(), 0u);
   EXPECT_TRUE(Prints("changed: no"));
 
-  // The menu leaves it out, but the chip counts transmit CRC errors too.
-  ASSERT_EQ(Run({"stats-unit", "G2", "tx", "crc"}), kExitOk);
-  EXPECT_EQ(Switch().Peek(0x070C), 0x0200u);
+  // The menu offers no transmit CRC-error unit, so neither does the command.
+  EXPECT_EQ(Run({"stats-unit", "G2", "tx", "crc"}), kExitUsage);
+  EXPECT_EQ(Switch().Peek(0x070C), 0u);
   EXPECT_EQ(Run({"stats-unit", "3", "rx", "packets"}), kExitUsage);
   EXPECT_EQ(Run({"stats-unit", "3", "both", "frames"}), kExitUsage);
 }

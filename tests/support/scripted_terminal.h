@@ -29,6 +29,7 @@ class ScriptedTerminal : public cli::Terminal {
     return reply;
   }
   std::string Local(std::string_view utf8) const override;
+  std::string FromLocal(std::string_view local) const override;
 };
 
 }  // namespace velkor::testing

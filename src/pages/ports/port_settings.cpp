@@ -1,5 +1,7 @@
 #include "pages/ports/port_settings.h"
 
+#include <algorithm>
+
 #include "device/gbk_text.h"
 #include "device/message_table.h"
 #include "device/model.h"
@@ -12,8 +14,9 @@ namespace velkor {
 namespace {
 
 constexpr PortField kFields[] = {PortField::kPortOff, PortField::kBandwidth, PortField::kAdvertisement};
-constexpr PortColumn kSettingColumns[] = {PortColumn::kSwitch, PortColumn::kRx, PortColumn::kTx,
-                                          PortColumn::kSpeed, PortColumn::kFlow};
+// The columns read from the chip (the description comes from the EEPROM cache).
+constexpr PortColumn kSettingColumns[] = {PortColumn::kSwitch, PortColumn::kRx,   PortColumn::kTx,
+                                          PortColumn::kSpeed,  PortColumn::kFlow, PortColumn::kTrunk};
 
 std::optional<uint32_t> PortBits(const RegisterBatch& batch, PortField field, int chipPort, uint32_t mask) {
   const auto value = batch.Value(FieldRegister(field, chipPort));
@@ -32,7 +35,24 @@ PortRegisters DecodePort(const RegisterBatch& batch, int chipPort) {
   return regs;
 }
 
-bool IsGigabitCaption(const std::string& caption) { return caption == "G1" || caption == "G2"; }
+// Members of an enabled group keep the settings the group gave them; a group whose state did not
+// answer ("?") counts as enabled.
+bool TrunkLocked(const PortSettingsRow& row) {
+  const std::string& trunk = row.Cell(PortColumn::kTrunk);
+  return trunk != Message(MessageId::kDisabled) && trunk != kNoneText;
+}
+
+bool SwitchesOff(const PortSettingItem& item) { return item.field == PortField::kPortOff && item.value != 0; }
+
+// The outcome a handler reports when rows ended differently: the one the caller most needs to know.
+Outcome Worse(Outcome a, Outcome b) {
+  constexpr Outcome kMildestFirst[] = {Outcome::kDone, Outcome::kRefused, Outcome::kNotVerified,
+                                       Outcome::kNoAnswer, Outcome::kSwitchLost};
+  const auto rank = [&](Outcome o) {
+    return std::find(std::begin(kMildestFirst), std::end(kMildestFirst), o);
+  };
+  return rank(a) >= rank(b) ? a : b;
+}
 
 }  // namespace
 
@@ -40,6 +60,11 @@ const std::string& PortSettingsRow::Cell(PortColumn column) const {
   static const std::string kNoCell;
   const auto i = static_cast<size_t>(column);
   return i < cells.size() ? cells[i] : kNoCell;
+}
+
+bool PortSettingsRow::Known() const {
+  return std::none_of(std::begin(kSettingColumns), std::end(kSettingColumns),
+                      [&](PortColumn column) { return Cell(column) == kUnknownText; });
 }
 
 std::vector<PortSettingsRow> PortSettings::ReadRows() {
@@ -70,13 +95,14 @@ std::vector<PortSettingsRow> PortSettings::ReadRows() {
   return rows;
 }
 
-bool PortSettings::FillPortSettings() {
+Outcome PortSettings::FillPortSettings() {
   view_.Repaint();
-  if (!connection_.CheckConnection()) return false;
+  if (!connection_.CheckConnection()) return Outcome::kSwitchLost;
   rows_ = ReadRows();
   view_.SetRows(rows_);
   view_.Repaint();
-  return true;
+  const bool known = std::all_of(rows_.begin(), rows_.end(), [](auto& row) { return row.Known(); });
+  return known ? Outcome::kDone : Outcome::kNoAnswer;
 }
 
 std::vector<size_t> PortSettings::SelectedRows() const {
@@ -90,32 +116,83 @@ int PortSettings::ChipPortOfRow(size_t row) const {
   return row < rows_.size() ? ChipPortOfCaption(Layout(), rows_[row].caption) : -1;
 }
 
+RowRule PortSettings::RuleOf(size_t row, const PortSettingItem& item) const {
+  const PortSettingsRow& r = rows_.at(row);
+  if (TrunkLocked(r)) return RowRule::kTrunkMember;
+  if (item.column == PortColumn::kFlow && FullDuplex(r.Cell(PortColumn::kSpeed)) == false)
+    return RowRule::kHalfDuplex;
+  if (item.handler == kFullGigabitItem.handler && !IsGigaPortCaption(r.caption)) return RowRule::kNotGigabit;
+  return RowRule::kTakes;
+}
+
+// Switched off, the port would carry no more management frames: the switch could not be reached
+// again until it is powered off and on.
+Outcome PortSettings::ManagementCheck(size_t row, const PortSettingItem& item, ManagementPortRule rule) {
+  if (rule == ManagementPortRule::kAllow || !SwitchesOff(item)) return Outcome::kDone;
+  const int p = ChipPortOfRow(row);
+  switch (p < 0 ? 0 : transport_.discovery.IsManagementPort(static_cast<uint8_t>(p))) {
+    case -1:
+      return Outcome::kSwitchLost;
+    case 1:
+      prompter_.Refuse(Message(MessageId::kManagementPortCannotClose));
+      return Outcome::kRefused;
+    default:
+      return Outcome::kDone;
+  }
+}
+
 // The column is not written ahead of the refill: should the refill's connection check fail, the
 // list must not show a setting the chip may never have taken.
-void PortSettings::ApplyToRows(const PortSettingItem& item, const std::vector<size_t>& rows) {
+Outcome PortSettings::ApplyToRows(const PortSettingItem& item, const std::vector<size_t>& rows,
+                                  ManagementPortRule rule) {
   RegisterBatch batch(transport_.engine);
   for (int q = 0; q < Layout().PortSlots(); ++q) batch.Queue(FieldRegister(item.field, q));
   batch.Transmit();
+  Outcome outcome = Outcome::kDone;
+  std::vector<size_t> written;
   for (size_t row : rows) {
     if (rows_[row].Cell(item.column) == item.text) continue;
+    if (RuleOf(row, item) != RowRule::kTakes) {
+      outcome = Worse(outcome, Outcome::kRefused);
+      continue;
+    }
+    const Outcome allowed = ManagementCheck(row, item, rule);
+    // Not knowing where the management path runs, nothing is written at all.
+    if (allowed == Outcome::kSwitchLost) return allowed;
     const int p = ChipPortOfRow(row);
-    if (p < 0) continue;
+    if (allowed != Outcome::kDone || p < 0) {
+      outcome = Worse(outcome, allowed);
+      continue;
+    }
     const int shift = FieldShift(item.field, p);
-    batch.SetBits(FieldRegister(item.field, p), uint32_t{item.mask} << shift, uint32_t{item.value} << shift);
+    if (batch.SetBits(FieldRegister(item.field, p), uint32_t{item.mask} << shift,
+                      uint32_t{item.value} << shift))
+      written.push_back(row);
+    else
+      outcome = Worse(outcome, Outcome::kNoAnswer);
   }
   batch.Flush();
+  if (FillPortSettings() == Outcome::kSwitchLost) return Outcome::kSwitchLost;
+  // A set is never acknowledged: only the refilled list shows that it took.
+  for (size_t row : written) {
+    const std::string& shown = rows_[row].Cell(item.column);
+    if (shown != item.text)
+      outcome = Worse(outcome, shown == kUnknownText ? Outcome::kNoAnswer : Outcome::kNotVerified);
+  }
+  return outcome;
 }
 
-void PortSettings::SettingClick(const PortSettingItem& item) {
-  ApplyToRows(item, SelectedRows());
-  FillPortSettings();
+Outcome PortSettings::SettingClick(const PortSettingItem& item, ManagementPortRule rule) {
+  return ApplyToRows(item, SelectedRows(), rule);
 }
 
-void PortSettings::AdvertisedSpeed1000MFullClick() {
-  const std::vector<size_t> selected = SelectedRows();
-  if (selected.empty() || rows_[selected.front()].Cell(PortColumn::kSpeed) == kFullGigabitText) return;
-  ApplyToRows(kFullGigabitItem, {selected.front()});
-  FillPortSettings();
+Outcome PortSettings::AdvertisedSpeed1000MFullClick() {
+  for (size_t row : SelectedRows()) {
+    if (RuleOf(row, kFullGigabitItem) != RowRule::kTakes) continue;
+    if (rows_[row].Cell(PortColumn::kSpeed) == kFullGigabitText) return Outcome::kDone;
+    return ApplyToRows(kFullGigabitItem, {row}, ManagementPortRule::kRefuse);
+  }
+  return SelectedRows().empty() ? Outcome::kDone : Outcome::kRefused;
 }
 
 void PortSettings::TrunkingEnabledClick() {
@@ -134,17 +211,13 @@ PortMenuState PortSettings::PopupMenu2Popup() const {
     state.enabled.fill(false);
     return state;
   }
-  const PortSettingsRow& first = rows_[selected.front()];
-  const std::string& trunk = first.Cell(PortColumn::kTrunk);
-  // Members of an enabled group keep the settings the group gave them.
-  if (trunk != Message(MessageId::kDisabled) && trunk != kNoneText)
-    for (PortColumn column : kSettingColumns) state.enabled[static_cast<size_t>(column)] = false;
-  const std::string& speed = first.Cell(PortColumn::kSpeed);
-  if (speed == "100M Half" || speed == "10M Half")
-    state.enabled[static_cast<size_t>(PortColumn::kFlow)] = false;
+  // The enabling looks at the first selected row only; the handlers then ask every row.
+  for (const PortSettingItem& item : PortSettingItems())
+    if (RuleOf(selected.front(), item) != RowRule::kTakes)
+      state.enabled[static_cast<size_t>(item.column)] = false;
 
   const std::optional<size_t> focused = view_.FocusedRow();
-  const bool gigabit = focused && *focused < rows_.size() && IsGigabitCaption(rows_[*focused].caption);
+  const bool gigabit = focused && *focused < rows_.size() && IsGigaPortCaption(rows_[*focused].caption);
   state.fullGigabitVisible = gigabit;
   if (gigabit && connection_.State().modelCode != kModelG26A)
     state.enabled[static_cast<size_t>(PortColumn::kTrunk)] = false;

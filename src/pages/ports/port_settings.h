@@ -5,6 +5,8 @@
 
 #include "device/connection.h"
 #include "device/identification.h"
+#include "device/outcome.h"
+#include "device/prompter.h"
 #include "pages/ports/port_settings_items.h"
 #include "pages/ports/port_settings_view.h"
 
@@ -25,24 +27,38 @@ struct PortSettingsHooks {
   std::function<void()> revealVlanPage;
 };
 
+// Why a row does not take a setting item.
+enum class RowRule { kTakes, kTrunkMember, kHalfDuplex, kNotGigabit };
+
+// Whether switching off the port the computer manages the switch through is refused (the program)
+// or was allowed by the user (velkorctl --force).
+enum class ManagementPortRule { kRefuse, kAllow };
+
 // The page "端口设置": every port's settings as the chip holds them, changed through the pop-up.
 // It keeps no copy of the configuration; every change ends with a refill from the chip.
 class PortSettings {
  public:
   PortSettings(TransportSession& transport, Connection& connection, const SwitchIdentifier& identifier,
-               PortSettingsView& view)
-      : transport_(transport), connection_(connection), identifier_(identifier), view_(view) {}
+               Prompter& prompter, PortSettingsView& view)
+      : transport_(transport),
+        connection_(connection),
+        identifier_(identifier),
+        prompter_(prompter),
+        view_(view) {}
 
   void SetHooks(PortSettingsHooks hooks) { hooks_ = std::move(hooks); }
 
   void PortConfigurationPageShow() { FillPortSettings(); }
-  // False when the connection check failed; the list then stays as it was.
-  bool FillPortSettings();
+  // kSwitchLost when the connection check failed (the list then stays as it was), kNoAnswer when
+  // some setting cell shows "?" because its register did not answer.
+  Outcome FillPortSettings();
 
-  // A setting item of the pop-up, applied to every selected row.
-  void SettingClick(const PortSettingItem& item);
-  // "1000M Full": the first selected row only.
-  void AdvertisedSpeed1000MFullClick();
+  // A setting item of the pop-up, applied to every selected row whose rules allow it (RuleOf);
+  // switching off the management port is refused with a message unless rule allows it. kRefused
+  // when some row was left out for that, kNotVerified when a written row does not show the item.
+  Outcome SettingClick(const PortSettingItem& item, ManagementPortRule rule = ManagementPortRule::kRefuse);
+  // "1000M Full": the first selected row that takes it only.
+  Outcome AdvertisedSpeed1000MFullClick();
   void TrunkingEnabledClick();
   void TrunkingDisabledClick();
   PortMenuState PopupMenu2Popup() const;
@@ -50,6 +66,15 @@ class PortSettings {
 
   void SwitchConfigurationSheetShow();
   void SwitchConfigurationPageControlMouseDown();
+
+  // Whether row may take item, or why not: members of an enabled trunk group keep the group's
+  // settings, pause is for a full-duplex mode and "1000M Full" for a gigabit port. The menu asks
+  // it of the first selected row, the handlers of every row.
+  RowRule RuleOf(size_t row, const PortSettingItem& item) const;
+  // Whether row's port may take item as far as the management path goes: switching off the port
+  // the computer reaches the switch through is refused with a message (kRefused) unless rule
+  // allows it; kSwitchLost when the switch no longer answers the hello (the user has been told).
+  Outcome ManagementCheck(size_t row, const PortSettingItem& item, ManagementPortRule rule);
 
   // For the pages and handlers that act on this list.
   const std::vector<PortSettingsRow>& Rows() const { return rows_; }
@@ -61,12 +86,14 @@ class PortSettings {
 
  private:
   std::vector<PortSettingsRow> ReadRows();
-  // Sets item on rows whose column does not show it yet, in one batch read and one flush.
-  void ApplyToRows(const PortSettingItem& item, const std::vector<size_t>& rows);
+  // Sets item on the rows that take it and do not show it yet, in one batch read and one flush,
+  // then refills the list and checks that every written row shows it.
+  Outcome ApplyToRows(const PortSettingItem& item, const std::vector<size_t>& rows, ManagementPortRule rule);
 
   TransportSession& transport_;
   Connection& connection_;
   const SwitchIdentifier& identifier_;
+  Prompter& prompter_;
   PortSettingsView& view_;
   PortSettingsHooks hooks_;
   std::vector<PortSettingsRow> rows_;

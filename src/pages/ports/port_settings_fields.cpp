@@ -83,10 +83,10 @@ std::string TrunkText(int modelCode, int chipPort, bool gigabitRow, std::optiona
   return std::string(Message(MessageId::kDisabled));
 }
 
-bool IsFullDuplexText(const std::string& speed) {
+std::optional<bool> FullDuplex(const std::string& speed) {
   for (const Mode& mode : kModes)
     if (speed == mode.text) return mode.fullDuplex;
-  return false;
+  return std::nullopt;
 }
 
 }  // namespace velkor

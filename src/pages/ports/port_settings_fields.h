@@ -49,6 +49,7 @@ std::string TrunkText(int modelCode, int chipPort, bool gigabitRow, std::optiona
 
 // The text of a bandwidth limit code (0-7).
 std::string BandwidthText(uint8_t code);
-bool IsFullDuplexText(const std::string& speed);
+// Whether the mode a "协商速度/双工" cell shows is a full-duplex one; none when it shows no mode.
+std::optional<bool> FullDuplex(const std::string& speed);
 
 }  // namespace velkor

@@ -16,6 +16,8 @@ struct PortSettingsRow {
   std::vector<std::string> cells;
 
   const std::string& Cell(PortColumn column) const;
+  // Whether every cell read from the chip shows what the chip holds (no "?").
+  bool Known() const;
 };
 
 // Which pop-up entries (one per column, in PortColumn order) can be chosen, and whether

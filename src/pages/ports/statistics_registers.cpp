@@ -32,6 +32,18 @@ uint32_t EncodeUnit(TrafficCounter counter, int chipPort, CounterUnit unit) {
   return static_cast<uint32_t>(unit) << FieldShift(counter, chipPort);
 }
 
+uint32_t PortUnitsMask(int chipPort) {
+  uint32_t mask = 0;
+  for (TrafficCounter counter : kTrafficCounters) mask |= UnitMask(counter, chipPort);
+  return mask;
+}
+
+uint32_t EncodePortUnits(int chipPort, CounterUnit unit) {
+  uint32_t bits = 0;
+  for (TrafficCounter counter : kTrafficCounters) bits |= EncodeUnit(counter, chipPort, unit);
+  return bits;
+}
+
 std::string_view UnitText(CounterUnit unit) {
   switch (unit) {
     case CounterUnit::kBytes:

@@ -25,6 +25,9 @@ uint32_t UnitMask(TrafficCounter counter, int chipPort);
 CounterUnit DecodeUnit(uint32_t unitRegister, TrafficCounter counter, int chipPort);
 // unit placed in counter's field for chipPort, to be applied under UnitMask.
 uint32_t EncodeUnit(TrafficCounter counter, int chipPort, CounterUnit unit);
+// The same for all three counters of chipPort at once (a factory reset counts frames everywhere).
+uint32_t PortUnitsMask(int chipPort);
+uint32_t EncodePortUnits(int chipPort, CounterUnit unit);
 
 // The list's text for unit: "字节", "帧", "错误帧", "碰撞帧".
 std::string_view UnitText(CounterUnit unit);
