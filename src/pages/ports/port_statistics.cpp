@@ -4,17 +4,16 @@
 #include <string>
 #include <utility>
 
+#include "device/message_table.h"
 #include "device/port_captions.h"
 #include "pages/ports/statistics_batch.h"
 
 namespace velkor {
 namespace {
 
-// The pause button's captions: before the first connection, while refreshing after a connection
-// or a resume, and while paused.
+// The pause button's caption before the first connection; afterwards it reads "停止刷新" while
+// refreshing and "继续刷新" while paused, both from the message table.
 constexpr std::string_view kPauseRefresh = "暂停刷新";
-constexpr std::string_view kStopRefresh = "停止刷新";
-constexpr std::string_view kResumeRefresh = "继续刷新";
 
 constexpr std::string_view kZero = "0";
 
@@ -62,7 +61,7 @@ void PortStatistics::SetPauseCaption(std::string_view caption) {
 
 void PortStatistics::TabSheet5Show() {
   // Counting or paused: the list keeps what it counted.
-  if (timerRunning_ || pauseCaption_ == kResumeRefresh) return;
+  if (timerRunning_ || pauseCaption_ == Message(MessageId::kResumeRefreshing)) return;
   view_.Repaint();
   if (!connection_.CheckConnection()) return;
 
@@ -113,7 +112,7 @@ void PortStatistics::Button21Click() { EnterIdle(); }
 void PortStatistics::Button6Click() {
   const bool resume = !timerRunning_;
   RunTimer(resume);
-  SetPauseCaption(resume ? kStopRefresh : kResumeRefresh);
+  SetPauseCaption(resume ? Message(MessageId::kStopRefreshing) : Message(MessageId::kResumeRefreshing));
 }
 
 // Gigabit rows keep their totals and texts and go on counting from them.
@@ -172,13 +171,13 @@ void PortStatistics::PopupMenu1Popup() { view_.EnableUnitMenus(!view_.SelectedRo
 void PortStatistics::StopMIBRefreshing() {
   if (!timerRunning_) return;
   RunTimer(false);
-  SetPauseCaption(kResumeRefresh);
+  SetPauseCaption(Message(MessageId::kResumeRefreshing));
 }
 
 void PortStatistics::EnterIdle() {
   RunTimer(false);
   view_.ShowCounting(false);
-  SetPauseCaption(kStopRefresh);
+  SetPauseCaption(Message(MessageId::kStopRefreshing));
 }
 
 void PortStatistics::ShowFactoryUnits() {

@@ -1,5 +1,7 @@
 #include "pages/ports/statistics_registers.h"
 
+#include "device/message_table.h"
+
 namespace velkor {
 namespace {
 
@@ -47,13 +49,13 @@ uint32_t EncodePortUnits(int chipPort, CounterUnit unit) {
 std::string_view UnitText(CounterUnit unit) {
   switch (unit) {
     case CounterUnit::kBytes:
-      return "字节";
+      return Message(MessageId::kBytes);
     case CounterUnit::kFrames:
-      return "帧";
+      return Message(MessageId::kFrames);
     case CounterUnit::kCrcErrorFrames:
-      return "错误帧";
+      return Message(MessageId::kErrorFrames);
     case CounterUnit::kCollisionFrames:
-      return "碰撞帧";
+      return Message(MessageId::kCollisionFrames);
   }
   return {};
 }

@@ -9,7 +9,7 @@ add_library(velkor_maintenance STATIC
   switch/unanswered_report.cpp
 )
 target_include_directories(velkor_maintenance PUBLIC ${PROJECT_SOURCE_DIR}/src)
-target_link_libraries(velkor_maintenance PUBLIC velkor_device)
+target_link_libraries(velkor_maintenance PUBLIC velkor_device velkor_port_statistics)
 target_link_libraries(velkor_pages INTERFACE velkor_maintenance)
 
 if(VELKOR_GUI)
