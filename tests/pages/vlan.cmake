@@ -1,0 +1,7 @@
+# Tests of the VLAN pages.
+velkor_page_tests(vlan_tests velkor_vlan
+  dot1q_vlan_test.cpp
+  port_vlan_test.cpp
+  vlan_settings_test.cpp
+  vlan_table_test.cpp
+)
