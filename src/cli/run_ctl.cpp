@@ -31,8 +31,9 @@ namespace {
 
 std::vector<Command> AllCommands() {
   std::vector<Command> all;
-  for (const auto* group : {&SegmentCommands(), &RegisterCommands(), &PhyCommands(), &EepromCommands(),
-                            &LoginCommands(), &StatisticsCommands(), &PortCommands(), &MaintenanceCommands()})
+  for (const auto* group :
+       {&SegmentCommands(), &RegisterCommands(), &PhyCommands(), &EepromCommands(), &LoginCommands(),
+        &StatisticsCommands(), &PortCommands(), &MaintenanceCommands(), &VlanCommands()})
     all.insert(all.end(), group->begin(), group->end());
   return all;
 }
@@ -45,7 +46,8 @@ void Usage(std::ostream& s) {
   s << "numbers are decimal or 0x hexadecimal; --iface and --switch may be left out when only one answers\n"
        "exit codes: 0 done, 1 written value does not read back, 2 usage, 3 no such interface,\n"
        "  4 no permission to capture, 5 no switch answered, 6 switch stopped answering, 7 capture error,\n"
-       "  8 not connected (login refused or not confirmed, switch not identified)\n";
+       "  8 not connected (login refused or not confirmed, switch not identified),\n"
+       "  9 refused (the switch's rules or the page's checks do not allow it; nothing written)\n";
 }
 
 }  // namespace

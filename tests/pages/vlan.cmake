@@ -5,3 +5,4 @@ velkor_page_tests(vlan_tests velkor_vlan
   vlan_settings_test.cpp
   vlan_table_test.cpp
 )
+velkor_page_tests(vlan_cli_tests velkor_ctl vlan_cli_test.cpp)
