@@ -6,7 +6,6 @@
 #include "cli/port_list.h"
 #include "cli/vlan_page.h"
 #include "device/message_table.h"
-#include "device/model.h"
 
 namespace velkor::cli {
 
@@ -81,7 +80,7 @@ int Leaky(CommandContext& c, CtlVlan& vlan) {
   const std::string& which = c.args.operands.at(1);
   const auto on = c.args.operands.size() > 2 ? OnOff(c.args.operands[2]) : std::nullopt;
   if ((which != "unicast" && which != "arp") || !on) return Usage(c, "leaky unicast|arp on|off");
-  if (vlan.ModelCode() == kModelG26A) return Refused(c, "this model has no leaky options");
+  if (!vlan.Settings().State().leakyShown) return Refused(c, "this model has no leaky options");
   const VlanMode mode = vlan.Settings().Mode();
   if (mode != VlanMode::kPortBased && mode != VlanMode::kDot1q)
     return Refused(c, "the leaky options need a VLAN mode (vlan mode port or dot1q)");

@@ -1,7 +1,6 @@
 #include "cli/vlan_page.h"
 
 #include "cli/port_list.h"
-#include "device/model.h"
 
 namespace velkor::cli {
 
@@ -56,7 +55,7 @@ Outcome CtlVlan::Fill() {
 std::vector<Record> CtlVlan::Records() const {
   const VlanPageState& s = settings_.State();
   Record vlan{{"kind", "vlan"}, {"mode", ModeName(s.mode)}, {"drop_untagged", s.dropUntagged}};
-  if (ModelCode() != kModelG26A) {
+  if (s.leakyShown) {
     vlan.push_back({"leaky_unicast", s.unicastLeaky});
     vlan.push_back({"leaky_arp", s.arpLeaky});
   }

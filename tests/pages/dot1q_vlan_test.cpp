@@ -114,6 +114,10 @@ TEST_F(Dot1qVlanTest, LostRepliesWriteNothing) {
   rig.LoseReadsOf(0x030C);
   EXPECT_EQ(rig.dot1q.ClearGroup(1), Outcome::kNoAnswer);
   EXPECT_EQ(rig.dot1q.ApplyMap(0, chooser), Outcome::kNoAnswer);
+  rig.LoseReadsOf(0x031F + 3);
+  Outcome outcome;
+  EXPECT_FALSE(rig.dot1q.EditGroupDialog(1, outcome));
+  EXPECT_EQ(outcome, Outcome::kNoAnswer);
   EXPECT_TRUE(rig.Agent().Writes().empty());
 }
 

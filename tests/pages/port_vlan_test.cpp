@@ -96,6 +96,8 @@ TEST_F(PortVlanTest, ALostTableReadChangesNothing) {
   EXPECT_FALSE(rig.portBased.EditPortDialog(4, outcome));
   EXPECT_EQ(outcome, Outcome::kNoAnswer);
   EXPECT_FALSE(rig.portBased.AddGroupDialog(outcome));
+  rig.LoseReadsOf(0x0307);
+  EXPECT_EQ(rig.portBased.ClearTable(), Outcome::kNoAnswer);
   EXPECT_TRUE(rig.Agent().Writes().empty());
 }
 

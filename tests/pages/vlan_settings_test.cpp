@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "device/message_table.h"
 #include "vlan_rig.h"
 
@@ -111,6 +113,28 @@ TEST(VlanOptions, ALostTagReadLeavesDropUntaggedUnwritten) {
   rig.LoseReadsOf(0x037E);
   EXPECT_EQ(rig.settings.SetDropUntagged(true), Outcome::kNoAnswer);
   EXPECT_TRUE(rig.Agent().Writes().empty());
+}
+
+TEST(VlanOptions, EveryOptionWritesNothingFromALostRead) {
+  struct Case {
+    uint16_t lost;
+    std::function<Outcome(VlanSettings&)> change;
+  };
+  const Case cases[] = {
+      {kControl, [](VlanSettings& s) { return s.SetLeaky(LeakyOption::kUnicast, true); }},
+      {kControl, [](VlanSettings& s) { return s.SetDropUntagged(false); }},
+      {0x037E, [](VlanSettings& s) { return s.SetTagRules({0}, TagRule::kRemove); }},
+      {0x0307, [](VlanSettings& s) { return s.SetTagRules({0}, TagRule::kRemove); }},
+      {0x0318, [](VlanSettings& s) { return s.SetManagementVid("7"); }},
+  };
+  for (const Case& c : cases) {
+    VlanRig rig(kF16A);
+    rig.EnterMode(VlanMode::kDot1q);
+    rig.LoseReadsOf(c.lost);
+    EXPECT_EQ(c.change(rig.settings), Outcome::kNoAnswer) << c.lost;
+    EXPECT_TRUE(rig.Agent().Writes().empty()) << c.lost;
+    EXPECT_TRUE(Shows(rig, MessageId::kSwitchInfoReadError)) << c.lost;
+  }
 }
 
 TEST(VlanOptions, ATrunkMembersRuleGoesToItsWholeGroup) {

@@ -44,6 +44,7 @@ Outcome VlanSettings::Fill() {
   const bool answered = batch.Transmit();
 
   state_.modeRead = answered;
+  state_.leakyShown = state_.insertShown = model != kModelG26A;
   const uint32_t control = batch.Value(kControl);
   const VlanMode mode = answered ? DecodeVlanMode(control) : VlanMode::kUndefined;
   mode_ = mode;

@@ -29,6 +29,9 @@ struct VlanPageState {
   bool unicastLeaky = false;
   bool arpLeaky = false;
   bool leakyEnabled = false;
+  // The QX-G26A has neither leaky option nor the insert rule.
+  bool leakyShown = true;
+  bool insertShown = true;
   std::optional<int> managementVid;  // the group is shown only with a value
   bool tagListEnabled = false;
   std::vector<TagRow> tagRows;
