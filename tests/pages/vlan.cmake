@@ -6,3 +6,4 @@ velkor_page_tests(vlan_tests velkor_vlan
   vlan_table_test.cpp
 )
 velkor_page_tests(vlan_cli_tests velkor_ctl vlan_cli_test.cpp)
+velkor_page_widget_tests(vlan_widget_tests velkor_vlan_widgets vlan_widgets_test.cpp)

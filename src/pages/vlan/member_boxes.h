@@ -30,6 +30,10 @@ class MemberBoxes {
             int ownRow);
   // "全选中" and "全不选": the visible, enabled boxes.
   void CheckAll(bool checked);
+  // A click on box i; boxes the user cannot reach keep their state.
+  void SetChecked(size_t i, bool checked) {
+    if (i < kCount && boxes_[i].visible && boxes_[i].enabled) boxes_[i].checked = checked;
+  }
   // Checks the visible, enabled boxes that stand for a port of chipPorts, unchecks the others.
   void CheckPorts(uint32_t chipPorts);
   // The chip ports of the visible, checked boxes; fastEthernetBoxes counts their Fast Ethernet
