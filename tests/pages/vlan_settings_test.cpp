@@ -78,6 +78,11 @@ TEST(VlanMode, ALostControlReadWritesNothingAndShowsTheModeAsUnknown) {
   EXPECT_EQ(rig.settings.Fill(), Outcome::kNoAnswer);
   EXPECT_EQ(rig.settings.State().mode, VlanMode::kUndefined);
   EXPECT_FALSE(rig.settings.State().modeRead);
+
+  // Once it answers again, the switch's own mode decides whether to ask.
+  rig.Agent().Faults().Clear();
+  EXPECT_EQ(rig.settings.ApplyVlanMode(VlanMode::kDot1q), Outcome::kNotConfirmed);
+  EXPECT_EQ(rig.Texts().back(), Message(MessageId::kConfirmVlanModeChange));
 }
 
 TEST(VlanMode, ALostTableReadWritesNoTableFromIt) {

@@ -18,6 +18,7 @@ constexpr uint64_t kVidSettleMs = 5;
 constexpr uint32_t kModeKeepMask = 0xFFCE;   // all but bits 0, 4, 5
 constexpr uint32_t kLeakyKeepMask = 0xFFB1;  // all but bits 1, 2, 3, 6
 constexpr uint32_t kDot1qChangedBit = 0x0040;
+constexpr uint32_t kAllKeep = 0xFFFF;
 constexpr uint32_t kMode26Tags = 0x00FF;
 constexpr uint32_t kVidKeepMask = 0xF000;
 
@@ -94,6 +95,9 @@ Outcome VlanSettings::ApplyVlanMode(VlanMode target) {
   if (!c_.connection.CheckConnection()) return Outcome::kSwitchLost;
   const auto control = ReadControl();
   if (!control) return c_.Unanswered();
+  // A mode the page could not read is no reason to wipe the switch's tables without asking.
+  if (!state_.modeRead) mode_ = DecodeVlanMode(*control);
+  if (mode_ == target) return Refilled([](const VlanPageState&) { return true; });
   if (IsVlanMode(mode_) && !c_.prompter.Confirm(Message(MessageId::kConfirmVlanModeChange)))
     return Outcome::kNotConfirmed;
   if (target == VlanMode::kPortBased && mode_ == VlanMode::kDot1q) {
@@ -110,7 +114,8 @@ Outcome VlanSettings::ApplyVlanMode(VlanMode target) {
 
 Outcome VlanSettings::WriteModeDefaults(VlanMode target, uint32_t control) {
   RegisterEngine& engine = c_.Engine();
-  for (int p = 0; p < 24; p += 8) engine.WriteRegister(TagRegister(p), 0xFFFF);
+  // Every port's tag field becomes "leave unchanged": chip ports 0-23, and 24-25 on the QX-G26A.
+  for (int p = 0; p < 24; p += 8) engine.WriteRegister(TagRegister(p), kAllKeep);
   if (c_.ModelCode() == kModelG26A) engine.WriteRegister(TagRegister(24), kMode26Tags);
   engine.WriteRegister(kControl, (control & kModeKeepMask) | ModeBits(target));
   const auto fresh = ReadControl();
