@@ -39,6 +39,10 @@ TEST(VlanWidgets, TheModePageShowsTheModeAndPutsItBackOnNo) {
   page.findChild<QRadioButton*>("Mode0")->click();
   EXPECT_TRUE(dot1q->isChecked());
   EXPECT_EQ(shown, (std::vector<VlanMode>{VlanMode::kDot1q, VlanMode::kDot1q}));
+
+  rig.LoseReadsOf(0x030B);
+  page.Fill();
+  EXPECT_FALSE(dot1q->isChecked()) << "a lost read shows no mode";
 }
 
 TEST(VlanWidgets, TheGroupEditorKeepsItselfOpenOnABadVid) {

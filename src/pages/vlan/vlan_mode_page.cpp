@@ -124,6 +124,13 @@ void VlanModePage::Show(const VlanPageState& state) {
   if (state.mode != VlanMode::kUndefined) {
     for (size_t i = 0; i < modes_.size(); ++i) MarkChecked(modes_[i], kModes[i] == state.mode);
     if (modeShown_) modeShown_(state.mode);
+  } else if (!state.modeRead) {
+    // Unknown, not "禁止": no mode is shown as checked.
+    for (QRadioButton* mode : modes_) {
+      mode->setAutoExclusive(false);
+      MarkChecked(mode, false);
+      mode->setAutoExclusive(true);
+    }
   }
   drop_->setChecked(state.dropUntagged);
   drop_->setEnabled(state.dropEnabled);
