@@ -100,7 +100,7 @@ uint32_t EmulatedSwitch::Peek(uint16_t reg) {
 
 void EmulatedSwitch::Write(uint16_t reg, uint32_t value) {
   Advance();
-  if (ReadOnly(reg)) return;
+  if (ReadOnly(reg) || frozen_.count(reg)) return;
   if (TrafficCounters::Covers(reg)) return counters_.Write(reg, value);
   switch (reg) {
     case EepromController::kControlRegister:

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "sim/eeprom_controller.h"
 #include "sim/microcontroller.h"
@@ -59,6 +60,8 @@ class EmulatedSwitch {
   // poked (false): use Eeprom() and Phys().
   uint32_t Peek(uint16_t reg);
   bool Poke(uint16_t reg, uint32_t value);
+  // A register whose cells have failed: it keeps what it holds and ignores the host's writes.
+  void Freeze(uint16_t reg) { frozen_.insert(reg); }
   void SetLinkStatus(uint8_t port, uint8_t status);
   uint8_t LinkStatus(uint8_t port) const { return link_[port % kChipPorts]; }
   void SetTraffic(uint8_t port, Counter counter, const TrafficRates& rates);
@@ -97,6 +100,7 @@ class EmulatedSwitch {
   Mac mac_;
   uint8_t modelCode_;
   std::unordered_map<uint16_t, uint32_t> regs_;
+  std::unordered_set<uint16_t> frozen_;
   std::array<uint8_t, kChipPorts> link_{};
   EepromController eeprom_;
   PhyController phy_;

@@ -26,8 +26,8 @@ struct Arguments {
 };
 
 // The options every command accepts; a command ignores those that mean nothing to it.
-inline const std::set<std::string> kValueOptions{"password", "code",  "watch", "rx",
-                                                 "tx",       "speed", "flow",  "state"};
+inline const std::set<std::string> kValueOptions{"password", "code", "watch", "rx",  "tx",
+                                                 "speed",    "flow", "state", "vid", "ports"};
 inline const std::set<std::string> kFlagOptions{"yes", "force"};
 
 // none (with error text) when an option is unknown or lacks its value.

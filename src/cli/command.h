@@ -35,6 +35,7 @@ const std::vector<Command>& LoginCommands();
 const std::vector<Command>& StatisticsCommands();
 const std::vector<Command>& PortCommands();
 const std::vector<Command>& MaintenanceCommands();
+const std::vector<Command>& VlanCommands();
 
 // Reports a read that got no reply; never prints a lost value as 0.
 int SwitchLost(CommandContext& c, const std::string& what);

@@ -31,8 +31,9 @@ namespace {
 
 std::vector<Command> AllCommands() {
   std::vector<Command> all;
-  for (const auto* group : {&SegmentCommands(), &RegisterCommands(), &PhyCommands(), &EepromCommands(),
-                            &LoginCommands(), &StatisticsCommands(), &PortCommands(), &MaintenanceCommands()})
+  for (const auto* group :
+       {&SegmentCommands(), &RegisterCommands(), &PhyCommands(), &EepromCommands(), &LoginCommands(),
+        &StatisticsCommands(), &PortCommands(), &MaintenanceCommands(), &VlanCommands()})
     all.insert(all.end(), group->begin(), group->end());
   return all;
 }
@@ -46,8 +47,8 @@ void Usage(std::ostream& s) {
        "exit codes: 0 done, 1 written value does not read back, 2 usage, 3 no such interface,\n"
        "  4 no permission to capture, 5 no switch answered, 6 switch stopped answering (a value it did not\n"
        "  give shows as ?), 7 capture error, 8 not connected or not confirmed (login refused, a question\n"
-       "  answered no, switch not identified), 9 refused by the switch's rules (trunk member, management "
-       "port)\n";
+       "  answered no, switch not identified), 9 refused by the switch's rules or the page's checks\n"
+       "  (trunk member, management port, VID in use; nothing written)\n";
 }
 
 }  // namespace

@@ -116,6 +116,19 @@ start_sim() {
   SIM_PID=$!
   BACKGROUND_PIDS+=("$SIM_PID")
   wait_for_line "$log" "serving on" "the emulator did not start"
+  POWER_CYCLES=0
+}
+
+# Power-cycles every emulated switch and waits until the emulator has done it.
+power_cycle() {
+  POWER_CYCLES=$((POWER_CYCLES + 1))
+  kill -USR1 "$SIM_PID"
+  local i
+  for i in $(seq 100); do
+    [ "$(grep -c '^power cycle' "$WORK_DIR/sim.log")" -ge "$POWER_CYCLES" ] && return 0
+    sleep 0.1
+  done
+  fail "the emulator did not power-cycle"
 }
 
 stop_sim() {

@@ -6,19 +6,6 @@ set -euo pipefail
 . "$(dirname "$0")/netns.sh"
 segment_with_emulator "$@"
 
-POWER_CYCLES=0
-# Power-cycles every emulated switch and waits until the emulator has done it.
-power_cycle() {
-  POWER_CYCLES=$((POWER_CYCLES + 1))
-  kill -USR1 "$SIM_PID"
-  local i
-  for i in $(seq 100); do
-    [ "$(grep -c '^power cycle' "$WORK_DIR/sim.log")" -ge "$POWER_CYCLES" ] && return 0
-    sleep 0.1
-  done
-  fail "the emulator did not power-cycle"
-}
-
 expect_register() {
   expect_exit 0 in_host "$CTL" get "$1" --password vemix
   [ "$OUT" = "register: $1"$'\n'"value: $2" ] || fail "$1 reads $OUT, not $2"
@@ -51,7 +38,6 @@ stop_sim
 
 # The microcontroller model saves by itself; the command waits only until it has.
 start_sim --switch QX-G26A,mac=02:10:00:00:00:02 --mcu-delay-ms 1500
-POWER_CYCLES=0
 expect_exit 0 in_host "$CTL" set 0x060A 0x0F0F
 started=$SECONDS
 expect_exit 0 in_host "$CTL" save

@@ -44,13 +44,6 @@ class PortSettingsRig : public EmulatedConnection<> {
 
   const PortLayout& Layout() const { return identifier.Layout(); }
 
-  // The sets the switch took of reg since the last clear.
-  std::vector<uint32_t> WritesOf(uint16_t reg) {
-    std::vector<uint32_t> values;
-    for (const auto& w : Agent().Writes())
-      if (w.reg == reg) values.push_back(w.value);
-    return values;
-  }
   size_t Sets() { return Agent().Frames().sets; }
   // The list row whose chip port is p.
   size_t RowOfChipPort(int p) const {

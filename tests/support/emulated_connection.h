@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "device/connection.h"
 #include "device/identification.h"
@@ -49,6 +50,13 @@ class EmulatedConnection {
 
   sim::EmulatedSwitch& Switch() { return segment.Switch(0); }
   sim::ManagementAgent& Agent() { return segment.Agent(0); }
+  // The sets the switch took of reg since the last clear.
+  std::vector<uint32_t> WritesOf(uint16_t reg) {
+    std::vector<uint32_t> values;
+    for (const auto& w : Agent().Writes())
+      if (w.reg == reg) values.push_back(w.value);
+    return values;
+  }
 
   VirtualClock clock;
   sim::Segment segment{clock};

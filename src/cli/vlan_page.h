@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+#include "cli/output.h"
+#include "cli/session.h"
+#include "pages/vlan/dot1q_vlan.h"
+#include "pages/vlan/port_vlan.h"
+#include "pages/vlan/vlan_settings.h"
+
+namespace velkor::cli {
+
+// The three VLAN pages on the command line, on a connected session, with the tables reset as a
+// connection resets them.
+class CtlVlan {
+ public:
+  explicit CtlVlan(CtlSession& session);
+
+  VlanSettings& Settings() { return settings_; }
+  PortVlan& PortBased() { return portBased_; }
+  Dot1qVlan& Dot1q() { return dot1q_; }
+  const VlanTables& Tables() const { return tables_; }
+  const PortLayout& Layout() const { return session_.Identifier().Layout(); }
+  int ModelCode() const { return session_.GetConnection().State().modelCode; }
+
+  // Fills the VLAN page and the page of the mode; how the reads ended.
+  Outcome Fill();
+  // The mode, the options, every port's rule and the table of the mode, as records.
+  std::vector<Record> Records() const;
+
+ private:
+  CtlSession& session_;
+  VlanContext context_;
+  VlanTables tables_;
+  VlanSettings settings_{context_};
+  PortVlan portBased_{context_, tables_.portBased};
+  Dot1qVlan dot1q_{context_, tables_.dot1q};
+};
+
+// The panel names of the chip ports in mask, comma-separated ("1,2,G1"); self is left out.
+std::string PanelNames(const PortLayout& layout, uint32_t mask, int self = -1);
+
+}  // namespace velkor::cli
