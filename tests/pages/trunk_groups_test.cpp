@@ -19,6 +19,7 @@ TEST(TrunkGroups, MembershipDependsOnTheModel) {
   EXPECT_EQ(TrunkMemberMask(kG26A, 25), 0x3000000u);
   EXPECT_EQ(TrunkGroupOf(kF16A, 9), 3);
   EXPECT_EQ(TrunkMemberMask(kF16A, 9), 0xF00u);
+  EXPECT_EQ(TrunkMemberMask(kF16A, 2), 0xFu);
   EXPECT_EQ(TrunkGroupOf(kF16A, 24), -1) << "gigabit ports are not trunked";
 }
 

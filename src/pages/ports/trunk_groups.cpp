@@ -38,6 +38,9 @@ int TrunkGroupOf(int modelCode, int chipPort) {
 
 uint32_t TrunkMemberMask(int modelCode, int chipPort) {
   const int group = TrunkGroupOf(modelCode, chipPort);
+  // Only the model with eight groups has the pairs of groups 0 and 1; elsewhere group 1 is chip
+  // ports 0-3 like any other quad.
+  if (modelCode != kModelG26A) return group < 0 ? 0 : QuadOfGroup(group);
   switch (group) {
     case -1:
       return 0;
