@@ -33,7 +33,7 @@ void ManagementAgent::OnRequest(const Request& request, const PeerLink& upstream
     chip_.Write(request.reg, request.value);
     return;
   }
-  const ReplyPlan plan = faults_.Plan(request.opcode);
+  const ReplyPlan plan = faults_.Plan(request.opcode, request.reg);
   if (request.opcode == kOpHello) {
     ++frames_.hellos;
     const HelloAnswer answer{chip_.MacAddress(), chip_.LocalPort(), upstream.port, upstream.mac,

@@ -5,8 +5,9 @@
 namespace velkor::sim {
 
 namespace {
-bool Targets(FaultTarget target, uint8_t opcode) {
-  switch (target) {
+bool Targets(const ReplyFault& fault, uint8_t opcode, uint16_t reg) {
+  if (fault.reg && (opcode != kOpGet || reg != *fault.reg)) return false;
+  switch (fault.target) {
     case FaultTarget::kHello:
       return opcode == kOpHello;
     case FaultTarget::kGet:
@@ -29,10 +30,10 @@ bool ReplyFaults::Strikes(Rule& rule) {
   return true;
 }
 
-ReplyPlan ReplyFaults::Plan(uint8_t opcode) {
+ReplyPlan ReplyFaults::Plan(uint8_t opcode, uint16_t reg) {
   ReplyPlan plan;
   for (Rule& rule : rules_) {
-    if (!Targets(rule.fault.target, opcode) || !Strikes(rule)) continue;
+    if (!Targets(rule.fault, opcode, reg) || !Strikes(rule)) continue;
     switch (rule.fault.kind) {
       case FaultKind::kLose:
         plan.lost = true;

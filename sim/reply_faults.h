@@ -30,6 +30,7 @@ struct ReplyFault {
   uint64_t delayUs = 0;
   uint16_t vid = 1;
   int addressOffset = 1;
+  std::optional<uint16_t> reg;  // only gets of this register
 };
 
 // What becomes of one reply.
@@ -47,8 +48,8 @@ class ReplyFaults {
 
   void Add(const ReplyFault& fault) { rules_.push_back({fault, 0}); }
   void Clear() { rules_.clear(); }
-  // Called once per request that gets a reply (opcode hello or get).
-  ReplyPlan Plan(uint8_t opcode);
+  // Called once per request that gets a reply (opcode hello or get; reg is a get's register).
+  ReplyPlan Plan(uint8_t opcode, uint16_t reg);
 
  private:
   struct Rule {

@@ -22,9 +22,16 @@ struct RegisterRead {
   uint16_t Low16() const { return static_cast<uint16_t>(value); }
 };
 
-// Reads and writes the selected switch's registers, one at a time or in batches.
+// Reads and writes the selected switch's registers, one at a time or in batches. A read whose
+// reply is overdue is asked again, a bounded number of times, before it counts as lost.
 class RegisterEngine {
  public:
+  // Replies come within a fraction of a millisecond; one this late is taken for lost and asked
+  // for again (a late reply to an earlier ask still counts when it comes).
+  static constexpr uint64_t kReplyOverdueUs = 5000;
+  // At 10 % loss a read is lost only once in a million.
+  static constexpr int kAsksPerRead = 6;
+
   RegisterEngine(Link& link, Discovery& discovery, Clock& clock)
       : link_(link), discovery_(discovery), clock_(clock) {}
 
@@ -55,12 +62,19 @@ class RegisterEngine {
 
   bool Enqueue(const ManagementFrame& frame);
   void HandleBatchReply(std::span<const uint8_t> frame, size_t& answered);
+  // Asks once more for this transmission's unanswered entries.
+  void AskAgain(CaptureChannel& send);
+  // Reads the register channel until answered reaches wanted, until no new answer has come for
+  // kReplyOverdueUs, or until limitUs; reads counts down the reads left.
+  void AwaitReplies(CaptureChannel& listen, const FrameSink& sink, const size_t& answered, size_t wanted,
+                    uint64_t limitUs, int& reads);
 
   Link& link_;
   Discovery& discovery_;
   Clock& clock_;
   std::vector<Entry> batch_;
   std::vector<ManagementFrame> queue_;
+  size_t firstUnsent_ = 0;  // entries from here on were queued since the last transmission
   bool repliesExpected_ = true;
   uint32_t scratch_ = 0;
 };

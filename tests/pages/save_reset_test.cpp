@@ -135,8 +135,7 @@ TEST_F(SaveResetTest, LostRegisterDuringSaveWritesNothingToTheEeprom) {
   rig->Switch().Poke(0x0400, 0x1234);
   const auto before = rig->Switch().Eeprom().Bytes();
   // The connection check passes; one register of the image gets no reply.
-  rig->Agent().Faults().Add(
-      {.kind = sim::FaultKind::kLose, .target = sim::FaultTarget::kGet, .from = 8, .count = 2});
+  rig->Agent().Faults().Add({.kind = sim::FaultKind::kLose, .target = sim::FaultTarget::kGet, .reg = 0x0400});
   EXPECT_EQ(page->SaveSettings(), -1);
   EXPECT_EQ(rig->Switch().Eeprom().Bytes(), before);
   EXPECT_TRUE(rig->connection.State().unsaved);

@@ -58,6 +58,14 @@ TEST_F(ReplyFaultsTest, TargetsHelloOrGetAlone) {
   EXPECT_TRUE(host.Read(kSwitch, 0x0207));
 }
 
+TEST_F(ReplyFaultsTest, TargetsTheGetsOfOneRegisterAndCountsOnlyThose) {
+  Faults().Add({.kind = FaultKind::kLose, .from = 2, .count = 1, .reg = 0x0208});
+  EXPECT_TRUE(host.Read(kSwitch, 0x0208));
+  EXPECT_EQ(Answered(3), (std::vector<bool>{true, true, true}));
+  EXPECT_FALSE(host.Read(kSwitch, 0x0208));
+  EXPECT_FALSE(host.Send(testing::RawHello()).empty());
+}
+
 TEST_F(ReplyFaultsTest, DelaysDuplicatesAndTagsReplies) {
   Faults().Add({.kind = FaultKind::kDelay, .delayUs = 7000});
   Faults().Add({.kind = FaultKind::kDuplicate});
