@@ -11,8 +11,10 @@ void Discovery::Discover() {
   CaptureChannel* send = link_.SendChannel();
   CaptureChannel* listen = link_.DiscoveryChannel();
   if (send && listen) {
-    const ManagementFrame hello = BuildHello(link_.AdapterMac());
-    send->Send(hello);
+    // Every get reply also passes this channel's filter; left to pile up while connected they
+    // would fill the capture buffer and crowd out the hello replies.
+    listen->DiscardPending();
+    send->Send(BuildHello(link_.AdapterMac()));
     clock_.SleepMs(40);
     listen->Dispatch([this](std::span<const uint8_t> frame) { CollectHello(frame); });
   }

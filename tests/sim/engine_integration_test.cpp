@@ -128,6 +128,18 @@ TEST_F(EngineIntegrationTest, MicrocontrollerTakesTheSaveCommand) {
   EXPECT_EQ(engine.ReadRegister(0x060A).value, 0x2222u);
 }
 
+TEST_F(EngineIntegrationTest, RefindStillFindsTheSwitchAfterMoreRepliesThanACaptureBufferHolds) {
+  Select(kTop);
+  // 9,216 replies, more than a channel buffers; each also reaches the discovery channel, which
+  // nothing reads in between.
+  for (int batch = 0; batch < 9; ++batch) {
+    engine.BeginBatch();
+    for (uint16_t r = 0; r < kMaxBatchEntries; ++r) engine.QueueRead(r);
+    engine.TransmitBatch();
+  }
+  EXPECT_EQ(discovery.RefindSelectedSwitch(), 0);
+}
+
 TEST_F(EngineIntegrationTest, LostRepliesAreNotAnswers) {
   Select(kTop);
   segment.Agent(0).Faults().Add({.kind = FaultKind::kLose, .target = FaultTarget::kGet, .everyNth = 2});
