@@ -6,9 +6,10 @@
 
 #include "raw_frames.h"
 #include "sim/segment.h"
+#include "testing/memory_wire.h"
+#include "testing/virtual_clock.h"
 #include "transport/discovery.h"
 #include "transport/link.h"
-#include "transport/memory_wire.h"
 #include "transport/register_engine.h"
 #include "transport/switch_access.h"
 

@@ -4,6 +4,7 @@
 
 #include "raw_frames.h"
 #include "sim/segment.h"
+#include "testing/virtual_clock.h"
 
 namespace velkor::sim {
 namespace {

@@ -7,7 +7,7 @@
 #include <set>
 #include <vector>
 
-#include "transport/memory_wire.h"
+#include "testing/memory_wire.h"
 
 namespace velkor::testing {
 

@@ -1,4 +1,4 @@
-#include "transport/memory_wire.h"
+#include "testing/memory_wire.h"
 
 #include <algorithm>
 
