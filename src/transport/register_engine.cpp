@@ -1,8 +1,18 @@
 #include "transport/register_engine.h"
 
+#include <algorithm>
+
 namespace velkor {
 
 namespace {
+
+// The asks of an ended read that may still be answered. When the read took a late reply for one of
+// its own, none is counted: an ask is lost far more often than it is late, and a count kept in
+// doubt would make every later read of the register wait again.
+unsigned Unanswered(unsigned asks, unsigned replies, bool tookLate) {
+  return tookLate || asks <= replies ? 0 : asks - replies;
+}
+
 // Upper bounds: a single read makes at most 301 reads of the 1 ms register channel over all its
 // asks; a batch's first round waits at most 100 ms, and each round makes at most 300 reads.
 constexpr int kSingleReadDispatches = 301;
@@ -11,18 +21,31 @@ constexpr uint64_t kBatchWaitUs = 100'000;
 constexpr uint64_t kWritesOnlyWaitMs = 100;
 }  // namespace
 
+std::optional<RegisterEngine::Reply> RegisterEngine::ParseReply(std::span<const uint8_t> frame) const {
+  const auto layout = IsGetReply(frame, link_.AdapterMac(), discovery_.SelectedMac());
+  if (!layout) return std::nullopt;
+  return Reply{ReplyRegister(frame, *layout), ReplyData(frame, *layout)};
+}
+
+void RegisterEngine::CountOffEarlierReplies(CaptureChannel& listen) {
+  listen.DispatchPending([this](std::span<const uint8_t> frame) {
+    if (const auto reply = ParseReply(frame)) late_.Stale(reply->reg, clock_.NowUs());
+  });
+}
+
 void RegisterEngine::AwaitReplies(CaptureChannel& listen, const FrameSink& sink, const size_t& answered,
-                                  size_t wanted, uint64_t limitUs, int& reads) {
+                                  const std::function<bool()>& done, uint64_t limitUs, int& reads) {
   size_t seen = answered;
-  uint64_t overdueAt = clock_.NowUs() + kReplyOverdueUs;
-  while (answered < wanted && reads > 0) {
-    const uint64_t now = clock_.NowUs();
-    if (now >= overdueAt || now >= limitUs) return;
+  uint64_t overdueAt = clock_.NowUs() + late_.OverdueUs();
+  // What is buffered is always read before a reply is taken for overdue.
+  while (!done() && reads > 0) {
     listen.Dispatch(sink);
     --reads;
+    const uint64_t now = clock_.NowUs();
     // Replies still coming in: the rest are not overdue yet.
-    if (answered != seen) overdueAt = clock_.NowUs() + kReplyOverdueUs;
+    if (answered != seen) overdueAt = now + late_.OverdueUs();
     seen = answered;
+    if (now >= overdueAt || now >= limitUs) return;
   }
 }
 
@@ -31,26 +54,46 @@ RegisterRead RegisterEngine::ReadRegister(uint16_t reg) {
   CaptureChannel* send = link_.SendChannel();
   CaptureChannel* listen = link_.RegisterChannel();
   if (!send || !listen) return result;
-  const Mac adapter = link_.AdapterMac();
-  const Mac target = discovery_.SelectedMac();
+  CountOffEarlierReplies(*listen);
   size_t answered = 0;
-  // A frame for another register or switch does not end the wait; only a reply to one of our
-  // asks does, whichever ask it answers.
+  unsigned asks = 0;
+  unsigned replies = 0;
+  bool tookLate = false;
+  bool askNow = false;
+  int asksLeft = kAsksPerRead;
+  // A frame for another register or switch does not end the wait; a reply to any of this read's
+  // asks does.
   const FrameSink sink = [&](std::span<const uint8_t> frame) {
-    const auto layout = IsGetReply(frame, adapter, target);
-    if (!layout || answered || ReplyRegister(frame, *layout) != reg) return;
-    result.value = ReplyData(frame, *layout);
-    result.answered = true;
+    const auto reply = ParseReply(frame);
+    if (!reply) return;
+    const bool stale = late_.Stale(reply->reg, clock_.NowUs());
+    const bool ours = !stale && reply->reg == reg && !answered;
+    if (reply->reg == reg && stale) {
+      // It may have been ours, its earlier ask lost: ask again at once, and once more.
+      tookLate = true;
+      ++asksLeft;
+      askNow = true;
+    } else if (reply->reg == reg) {
+      ++replies;
+    }
+    if (!ours) return;
+    result = {reply->value, true};
     answered = 1;
   };
-  // Replies to earlier, abandoned reads must not answer this one.
-  listen->DiscardPending();
-  const ManagementFrame ask = BuildGet(adapter, target, reg);
+  const ManagementFrame ask = BuildGet(link_.AdapterMac(), discovery_.SelectedMac(), reg);
   int reads = kSingleReadDispatches;
-  for (int asks = 0; asks < kAsksPerRead && !answered && reads > 0; ++asks) {
+  const uint64_t firstAskUs = clock_.NowUs();
+  while (!answered && asksLeft > 0 && reads > 0) {
+    if (asks > 0 && !askNow) late_.BackOff();
+    askNow = false;
     send->Send(ask);
-    AwaitReplies(*listen, sink, answered, 1, UINT64_MAX, reads);
+    ++asks;
+    --asksLeft;
+    AwaitReplies(
+        *listen, sink, answered, [&] { return answered || askNow; }, UINT64_MAX, reads);
   }
+  if (answered && asks == 1) late_.Measured(clock_.NowUs() - firstAskUs);
+  late_.Expect(reg, Unanswered(asks, replies, tookLate), clock_.NowUs());
   return result;
 }
 
@@ -83,7 +126,7 @@ int RegisterEngine::QueueRead(uint16_t reg) {
     return -1;
   }
   if (!Enqueue(BuildGet(link_.AdapterMac(), discovery_.SelectedMac(), reg))) return -1;
-  batch_.push_back({reg, 0, false, false});
+  batch_.push_back({reg});
   return static_cast<int>(batch_.size() - 1);
 }
 
@@ -92,26 +135,36 @@ int RegisterEngine::QueueWrite(uint16_t reg, uint32_t value) {
   return Enqueue(BuildSet(link_.AdapterMac(), discovery_.SelectedMac(), reg, value)) ? 0 : -1;
 }
 
-void RegisterEngine::HandleBatchReply(std::span<const uint8_t> frame, size_t& answered) {
-  const auto layout = IsGetReply(frame, link_.AdapterMac(), discovery_.SelectedMac());
-  if (!layout) return;
-  const uint16_t reg = ReplyRegister(frame, *layout);
-  // Only this transmission's entries take replies, each its first: a late or repeated reply
-  // never overwrites a value the caller may already have changed.
-  for (size_t i = firstUnsent_; i < batch_.size(); ++i) {
-    Entry& e = batch_[i];
-    if (e.reg != reg) continue;
-    if (e.answered) return;
-    e.value = ReplyData(frame, *layout);
-    e.answered = true;
-    ++answered;
-    return;
+void RegisterEngine::HandleBatchReply(std::span<const uint8_t> frame, size_t& answered, int& rounds) {
+  const auto reply = ParseReply(frame);
+  if (!reply) return;
+  // Only this transmission's entries take replies, each its first: a late or repeated reply never
+  // overwrites a value the caller may already have changed.
+  Entry* entry = nullptr;
+  for (size_t i = firstUnsent_; i < batch_.size() && !entry; ++i)
+    if (batch_[i].reg == reply->reg) entry = &batch_[i];
+  const bool stale = late_.Stale(reply->reg, clock_.NowUs());
+  const bool ours = !stale && entry && !entry->answered;
+  if (entry && stale) {
+    // It may have been the entry's own, its earlier ask lost: one round more.
+    if (!entry->answered) rounds = std::min(rounds + 1, 2 * kAsksPerRead);
+    entry->tookLate = true;
+  } else if (entry) {
+    ++entry->replies;
   }
+  if (!ours) return;
+  entry->value = reply->value;
+  entry->answered = true;
+  ++answered;
 }
 
 void RegisterEngine::AskAgain(CaptureChannel& send) {
-  for (size_t i = firstUnsent_; i < batch_.size(); ++i)
-    if (!batch_[i].answered) send.Send(BuildGet(link_.AdapterMac(), discovery_.SelectedMac(), batch_[i].reg));
+  for (size_t i = firstUnsent_; i < batch_.size(); ++i) {
+    Entry& e = batch_[i];
+    if (e.answered) continue;
+    send.Send(BuildGet(link_.AdapterMac(), discovery_.SelectedMac(), e.reg));
+    ++e.asks;
+  }
 }
 
 void RegisterEngine::TransmitBatch() {
@@ -121,20 +174,28 @@ void RegisterEngine::TransmitBatch() {
     for (const ManagementFrame& f : queue_) send->Send(f);
     clock_.SleepMs(kWritesOnlyWaitMs);
   } else if (send && listen) {
-    listen->DiscardPending();
+    CountOffEarlierReplies(*listen);
     for (const ManagementFrame& f : queue_) send->Send(f);
+    for (size_t i = firstUnsent_; i < batch_.size(); ++i) batch_[i].asks = 1;
     const size_t wanted = batch_.size() - firstUnsent_;
     size_t answered = 0;
-    for (size_t i = firstUnsent_; i < batch_.size(); ++i) answered += batch_[i].answered;
-    const FrameSink sink = [&](std::span<const uint8_t> frame) { HandleBatchReply(frame, answered); };
+    int rounds = kAsksPerRead;
+    const FrameSink sink = [&](std::span<const uint8_t> frame) { HandleBatchReply(frame, answered, rounds); };
     // Counting answered entries, not frames, keeps duplicates and foreign frames from ending the
     // wait before every reply is in.
-    int reads = kBatchRoundReads;
-    AwaitReplies(*listen, sink, answered, wanted, clock_.NowUs() + kBatchWaitUs, reads);
-    for (int asks = 1; asks < kAsksPerRead && answered < wanted; ++asks) {
-      AskAgain(*send);
-      reads = kBatchRoundReads;
-      AwaitReplies(*listen, sink, answered, wanted, clock_.NowUs() + kBatchWaitUs, reads);
+    int round = 0;
+    for (; round < rounds && answered < wanted; ++round) {
+      if (round > 0) {
+        late_.BackOff();
+        AskAgain(*send);
+      }
+      int reads = kBatchRoundReads;
+      AwaitReplies(
+          *listen, sink, answered, [&] { return answered == wanted; }, clock_.NowUs() + kBatchWaitUs, reads);
+    }
+    for (size_t i = firstUnsent_; i < batch_.size(); ++i) {
+      const Entry& e = batch_[i];
+      late_.Expect(e.reg, Unanswered(e.asks, e.replies, e.tookLate), clock_.NowUs());
     }
   }
   repliesExpected_ = true;
