@@ -7,7 +7,7 @@
 #include "sim/emulated_switch.h"
 #include "sim/frame_codec.h"
 #include "sim/reply_faults.h"
-#include "transport/memory_wire.h"
+#include "testing/memory_wire.h"
 
 namespace velkor::sim {
 

@@ -6,8 +6,8 @@
 
 #include "sim/emulated_switch.h"
 #include "sim/management_agent.h"
+#include "testing/memory_wire.h"
 #include "transport/clock.h"
-#include "transport/memory_wire.h"
 
 namespace velkor::sim {
 

@@ -30,7 +30,7 @@ int FeCountOf8324(uint8_t variant) {
 
 const SwitchIdentification& SwitchIdentifier::Selected() const {
   static const SwitchIdentification kNone;
-  const DiscoveredSwitch* s = discovery_.Switch(discovery_.Selected());
+  const DiscoveredSwitch* s = discovery_.SelectedSwitch();
   return s ? s->identification : kNone;
 }
 

@@ -1,6 +1,7 @@
 #include "transport/discovery.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace velkor {
 
@@ -11,8 +12,10 @@ void Discovery::Discover() {
   CaptureChannel* send = link_.SendChannel();
   CaptureChannel* listen = link_.DiscoveryChannel();
   if (send && listen) {
-    const ManagementFrame hello = BuildHello(link_.AdapterMac());
-    send->Send(hello);
+    // Every get reply also passes this channel's filter; left to pile up while connected they
+    // would fill the capture buffer and crowd out the hello replies.
+    listen->DiscardPending();
+    send->Send(BuildHello(link_.AdapterMac()));
     clock_.SleepMs(40);
     listen->Dispatch([this](std::span<const uint8_t> frame) { CollectHello(frame); });
   }
@@ -79,15 +82,25 @@ std::optional<std::string> Discovery::SwitchMacTextOf(size_t i) const {
 
 uint8_t Discovery::ModelCode(size_t i) const { return i < switches_.size() ? switches_[i].modelWord[2] : 0; }
 
-Mac Discovery::SelectedMac() const {
-  return selected_ < switches_.size() ? switches_[selected_].mac : kZeroMac;
+void Discovery::Select(size_t i) {
+  selected_ = i;
+  selectedMac_ = i < switches_.size() ? switches_[i].mac : kZeroMac;
+}
+
+const DiscoveredSwitch* Discovery::SelectedSwitch() const {
+  const auto s = std::find_if(switches_.begin(), switches_.end(),
+                              [&](const DiscoveredSwitch& d) { return d.mac == selectedMac_; });
+  return s == switches_.end() ? nullptr : &*s;
+}
+
+DiscoveredSwitch* Discovery::SelectedSwitch() {
+  return const_cast<DiscoveredSwitch*>(std::as_const(*this).SelectedSwitch());
 }
 
 int Discovery::RefindSelectedSwitch() {
-  const Mac mac = SelectedMac();
   Discover();
   for (size_t i = 0; i < switches_.size(); ++i) {
-    if (switches_[i].mac == mac) {
+    if (switches_[i].mac == selectedMac_) {
       selected_ = i;
       return 0;
     }
@@ -100,9 +113,8 @@ int Discovery::IsManagementPort(uint8_t port) {
     if (onLostSwitch_) onLostSwitch_();
     return -1;
   }
-  const std::string connected = FormatMac(SelectedMac());
   for (const HelloRecord& r : hellos_)
-    if (r.switchMacText == connected && r.localPort == port) return 1;
+    if (r.switchMac == selectedMac_ && r.localPort == port) return 1;
   return 0;
 }
 

@@ -67,10 +67,15 @@ class Discovery {
   uint8_t ModelCode(size_t i) const;
 
   size_t Selected() const { return selected_; }
-  void Select(size_t i) { selected_ = i; }
-  // The selected switch's MAC, or all zero when the index is stale.
-  Mac SelectedMac() const;
-  DiscoveredSwitch* SelectedSwitch() { return Switch(selected_); }
+  // Makes switch i the target of every register request (none for an index beyond the table).
+  void Select(size_t i);
+  // The selected switch's MAC, kept apart from the table: a rediscovery that misses the switch
+  // does not send its requests elsewhere. All zero when nothing was selected.
+  const Mac& SelectedMac() const { return selectedMac_; }
+  // The selected switch's entry in the current table, wherever a rediscovery put it; null when
+  // the last discovery missed it.
+  DiscoveredSwitch* SelectedSwitch();
+  const DiscoveredSwitch* SelectedSwitch() const;
 
   int RefindSelectedSwitch();
   // 1 when the management computer's frames reach the connected switch through port, 0 when not,
@@ -89,6 +94,7 @@ class Discovery {
   std::vector<HelloRecord> hellos_;
   std::vector<DiscoveredSwitch> switches_;
   size_t selected_ = 0;
+  Mac selectedMac_{};
   std::function<void()> onLostSwitch_;
 };
 

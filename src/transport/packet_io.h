@@ -45,8 +45,11 @@ class CaptureChannel {
   // One read: waits at most the read time-out for the first frame, then hands every buffered
   // frame to sink. Returns the number delivered, or -1 on error.
   virtual int Dispatch(const FrameSink& sink) = 0;
-  // Drops frames already buffered, without waiting.
-  virtual void DiscardPending() = 0;
+  // Hands every frame already buffered to sink, without waiting.
+  virtual void DispatchPending(const FrameSink& sink) = 0;
+  void DiscardPending() {
+    DispatchPending([](std::span<const uint8_t>) {});
+  }
 };
 
 // A device as the capture library lists it.

@@ -52,9 +52,8 @@ class PcapChannel final : public CaptureChannel {
     return DispatchBuffered(sink);
   }
 
-  void DiscardPending() override {
-    const FrameSink drop = [](std::span<const uint8_t>) {};
-    while (DispatchBuffered(drop) > 0) {
+  void DispatchPending(const FrameSink& sink) override {
+    while (DispatchBuffered(sink) > 0) {
     }
   }
 

@@ -1,34 +1,99 @@
 #include "transport/register_engine.h"
 
+#include <algorithm>
+
 namespace velkor {
 
 namespace {
-// A single read gives up after 301 reads of the 1 ms register channel; a batch drains with up to
-// 300 further reads after its fixed 100 ms wait.
-constexpr int kSingleReadAttempts = 301;
-constexpr int kBatchDrainReads = 300;
-constexpr uint64_t kBatchWaitMs = 100;
+
+// The asks of an ended read that may still be answered. When the read took a late reply for one of
+// its own, none is counted: an ask is lost far more often than it is late, and a count kept in
+// doubt would make every later read of the register wait again.
+unsigned Unanswered(unsigned asks, unsigned replies, bool tookLate) {
+  return tookLate || asks <= replies ? 0 : asks - replies;
+}
+
+// Upper bounds: a single read makes at most 301 reads of the 1 ms register channel over all its
+// asks; a batch's first round waits at most 100 ms, and each round makes at most 300 reads.
+constexpr int kSingleReadDispatches = 301;
+constexpr int kBatchRoundReads = 300;
+constexpr uint64_t kBatchWaitUs = 100'000;
+constexpr uint64_t kWritesOnlyWaitMs = 100;
 }  // namespace
+
+std::optional<RegisterEngine::Reply> RegisterEngine::ParseReply(std::span<const uint8_t> frame) const {
+  const auto layout = IsGetReply(frame, link_.AdapterMac(), discovery_.SelectedMac());
+  if (!layout) return std::nullopt;
+  return Reply{ReplyRegister(frame, *layout), ReplyData(frame, *layout)};
+}
+
+void RegisterEngine::CountOffEarlierReplies(CaptureChannel& listen) {
+  listen.DispatchPending([this](std::span<const uint8_t> frame) {
+    if (const auto reply = ParseReply(frame)) late_.Stale(reply->reg, clock_.NowUs());
+  });
+}
+
+void RegisterEngine::AwaitReplies(CaptureChannel& listen, const FrameSink& sink, const size_t& answered,
+                                  const std::function<bool()>& done, uint64_t limitUs, int& reads) {
+  size_t seen = answered;
+  uint64_t overdueAt = clock_.NowUs() + late_.OverdueUs();
+  // What is buffered is always read before a reply is taken for overdue.
+  while (!done() && reads > 0) {
+    listen.Dispatch(sink);
+    --reads;
+    const uint64_t now = clock_.NowUs();
+    // Replies still coming in: the rest are not overdue yet.
+    if (answered != seen) overdueAt = now + late_.OverdueUs();
+    seen = answered;
+    if (now >= overdueAt || now >= limitUs) return;
+  }
+}
 
 RegisterRead RegisterEngine::ReadRegister(uint16_t reg) {
   RegisterRead result;
   CaptureChannel* send = link_.SendChannel();
   CaptureChannel* listen = link_.RegisterChannel();
   if (!send || !listen) return result;
-  const Mac adapter = link_.AdapterMac();
-  const Mac target = discovery_.SelectedMac();
-  // Replies to earlier, abandoned reads must not answer this one.
-  listen->DiscardPending();
-  send->Send(BuildGet(adapter, target, reg));
-  for (int attempt = 0; attempt < kSingleReadAttempts && !result.answered; ++attempt) {
-    // A frame for another register or switch does not end the wait; only our own reply does.
-    listen->Dispatch([&](std::span<const uint8_t> frame) {
-      const auto layout = IsGetReply(frame, adapter, target);
-      if (!layout || result.answered || ReplyRegister(frame, *layout) != reg) return;
-      result.value = ReplyData(frame, *layout);
-      result.answered = true;
-    });
+  CountOffEarlierReplies(*listen);
+  size_t answered = 0;
+  unsigned asks = 0;
+  unsigned replies = 0;
+  bool tookLate = false;
+  bool askNow = false;
+  int asksLeft = kAsksPerRead;
+  // A frame for another register or switch does not end the wait; a reply to any of this read's
+  // asks does.
+  const FrameSink sink = [&](std::span<const uint8_t> frame) {
+    const auto reply = ParseReply(frame);
+    if (!reply) return;
+    const bool stale = late_.Stale(reply->reg, clock_.NowUs());
+    const bool ours = !stale && reply->reg == reg && !answered;
+    if (reply->reg == reg && stale) {
+      // It may have been ours, its earlier ask lost: ask again at once, and once more.
+      tookLate = true;
+      ++asksLeft;
+      askNow = true;
+    } else if (reply->reg == reg) {
+      ++replies;
+    }
+    if (!ours) return;
+    result = {reply->value, true};
+    answered = 1;
+  };
+  const ManagementFrame ask = BuildGet(link_.AdapterMac(), discovery_.SelectedMac(), reg);
+  int reads = kSingleReadDispatches;
+  const uint64_t firstAskUs = clock_.NowUs();
+  while (!answered && asksLeft > 0 && reads > 0) {
+    if (asks > 0 && !askNow) late_.BackOff();
+    askNow = false;
+    send->Send(ask);
+    ++asks;
+    --asksLeft;
+    AwaitReplies(
+        *listen, sink, answered, [&] { return answered || askNow; }, UINT64_MAX, reads);
   }
+  if (answered && asks == 1) late_.Measured(clock_.NowUs() - firstAskUs);
+  late_.Expect(reg, Unanswered(asks, replies, tookLate), clock_.NowUs());
   return result;
 }
 
@@ -40,6 +105,7 @@ int RegisterEngine::WriteRegister(uint16_t reg, uint32_t value) {
 
 void RegisterEngine::BeginBatch() {
   batch_.clear();
+  firstUnsent_ = 0;
   queue_.clear();
 }
 
@@ -60,7 +126,7 @@ int RegisterEngine::QueueRead(uint16_t reg) {
     return -1;
   }
   if (!Enqueue(BuildGet(link_.AdapterMac(), discovery_.SelectedMac(), reg))) return -1;
-  batch_.push_back({reg, 0, false, false});
+  batch_.push_back({reg});
   return static_cast<int>(batch_.size() - 1);
 }
 
@@ -69,38 +135,71 @@ int RegisterEngine::QueueWrite(uint16_t reg, uint32_t value) {
   return Enqueue(BuildSet(link_.AdapterMac(), discovery_.SelectedMac(), reg, value)) ? 0 : -1;
 }
 
-void RegisterEngine::HandleBatchReply(std::span<const uint8_t> frame, size_t& answered) {
-  const auto layout = IsGetReply(frame, link_.AdapterMac(), discovery_.SelectedMac());
-  if (!layout) return;
-  const uint16_t reg = ReplyRegister(frame, *layout);
-  for (Entry& e : batch_) {
-    if (e.reg != reg) continue;
-    e.value = ReplyData(frame, *layout);
-    if (!e.answered) ++answered;
-    e.answered = true;
-    return;
+void RegisterEngine::HandleBatchReply(std::span<const uint8_t> frame, size_t& answered, int& rounds) {
+  const auto reply = ParseReply(frame);
+  if (!reply) return;
+  // Only this transmission's entries take replies, each its first: a late or repeated reply never
+  // overwrites a value the caller may already have changed.
+  Entry* entry = nullptr;
+  for (size_t i = firstUnsent_; i < batch_.size() && !entry; ++i)
+    if (batch_[i].reg == reply->reg) entry = &batch_[i];
+  const bool stale = late_.Stale(reply->reg, clock_.NowUs());
+  const bool ours = !stale && entry && !entry->answered;
+  if (entry && stale) {
+    // It may have been the entry's own, its earlier ask lost: one round more.
+    if (!entry->answered) rounds = std::min(rounds + 1, 2 * kAsksPerRead);
+    entry->tookLate = true;
+  } else if (entry) {
+    ++entry->replies;
+  }
+  if (!ours) return;
+  entry->value = reply->value;
+  entry->answered = true;
+  ++answered;
+}
+
+void RegisterEngine::AskAgain(CaptureChannel& send) {
+  for (size_t i = firstUnsent_; i < batch_.size(); ++i) {
+    Entry& e = batch_[i];
+    if (e.answered) continue;
+    send.Send(BuildGet(link_.AdapterMac(), discovery_.SelectedMac(), e.reg));
+    ++e.asks;
   }
 }
 
 void RegisterEngine::TransmitBatch() {
   CaptureChannel* send = link_.SendChannel();
   CaptureChannel* listen = link_.RegisterChannel();
-  if (send && listen) {
-    if (repliesExpected_) listen->DiscardPending();
+  if (send && listen && !repliesExpected_) {
     for (const ManagementFrame& f : queue_) send->Send(f);
-    clock_.SleepMs(kBatchWaitMs);
-    if (repliesExpected_) {
-      size_t answered = 0;
-      for (const Entry& e : batch_) answered += e.answered;
-      const auto sink = [&](std::span<const uint8_t> frame) { HandleBatchReply(frame, answered); };
-      // Counting answered entries, not frames, keeps duplicates and foreign frames from ending
-      // the drain before every reply is in.
-      listen->Dispatch(sink);
-      for (int reads = 0; answered < batch_.size() && reads < kBatchDrainReads; ++reads)
-        listen->Dispatch(sink);
+    clock_.SleepMs(kWritesOnlyWaitMs);
+  } else if (send && listen) {
+    CountOffEarlierReplies(*listen);
+    for (const ManagementFrame& f : queue_) send->Send(f);
+    for (size_t i = firstUnsent_; i < batch_.size(); ++i) batch_[i].asks = 1;
+    const size_t wanted = batch_.size() - firstUnsent_;
+    size_t answered = 0;
+    int rounds = kAsksPerRead;
+    const FrameSink sink = [&](std::span<const uint8_t> frame) { HandleBatchReply(frame, answered, rounds); };
+    // Counting answered entries, not frames, keeps duplicates and foreign frames from ending the
+    // wait before every reply is in.
+    int round = 0;
+    for (; round < rounds && answered < wanted; ++round) {
+      if (round > 0) {
+        late_.BackOff();
+        AskAgain(*send);
+      }
+      int reads = kBatchRoundReads;
+      AwaitReplies(
+          *listen, sink, answered, [&] { return answered == wanted; }, clock_.NowUs() + kBatchWaitUs, reads);
+    }
+    for (size_t i = firstUnsent_; i < batch_.size(); ++i) {
+      const Entry& e = batch_[i];
+      late_.Expect(e.reg, Unanswered(e.asks, e.replies, e.tookLate), clock_.NowUs());
     }
   }
   repliesExpected_ = true;
+  firstUnsent_ = batch_.size();
   queue_.clear();
 }
 

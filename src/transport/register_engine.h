@@ -1,10 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
 #include <vector>
 
 #include "transport/clock.h"
 #include "transport/discovery.h"
+#include "transport/late_replies.h"
 #include "transport/link.h"
 
 namespace velkor {
@@ -22,9 +26,18 @@ struct RegisterRead {
   uint16_t Low16() const { return static_cast<uint16_t>(value); }
 };
 
-// Reads and writes the selected switch's registers, one at a time or in batches.
+// Reads and writes the selected switch's registers, one at a time or in batches. A read whose
+// reply is overdue is asked again, a bounded number of times, before it counts as lost; a reply
+// that may answer an earlier read is never taken for a later one.
 class RegisterEngine {
  public:
+  // Replies come within a fraction of a millisecond: one this late (or a few measured round trips
+  // late, when that is longer) is taken for lost and asked for again. A late reply to an earlier
+  // ask of the same read still counts when it comes.
+  static constexpr uint64_t kReplyOverdueUs = 5000;
+  // At 10 % loss a read is lost only once in a million.
+  static constexpr int kAsksPerRead = 6;
+
   RegisterEngine(Link& link, Discovery& discovery, Clock& clock)
       : link_(link), discovery_(discovery), clock_(clock) {}
 
@@ -48,19 +61,39 @@ class RegisterEngine {
  private:
   struct Entry {
     uint16_t reg;
+    uint32_t value = 0;
+    bool dirty = false;
+    bool answered = false;
+    unsigned asks = 0;
+    unsigned replies = 0;
+    bool tookLate = false;  // a late reply for its register came while it waited
+  };
+  struct Reply {
+    uint16_t reg;
     uint32_t value;
-    bool dirty;
-    bool answered;
   };
 
+  // The selected switch's get reply to this adapter, or none.
+  std::optional<Reply> ParseReply(std::span<const uint8_t> frame) const;
+  // Whatever is buffered answers earlier reads: counts off the replies they still expected.
+  void CountOffEarlierReplies(CaptureChannel& listen);
   bool Enqueue(const ManagementFrame& frame);
-  void HandleBatchReply(std::span<const uint8_t> frame, size_t& answered);
+  // rounds grows when a reply an entry waits for may have been taken for an earlier read's.
+  void HandleBatchReply(std::span<const uint8_t> frame, size_t& answered, int& rounds);
+  // Asks once more for this transmission's unanswered entries.
+  void AskAgain(CaptureChannel& send);
+  // Reads the register channel until done(), until answered has not grown for the overdue time,
+  // or until limitUs; reads counts down the reads left.
+  void AwaitReplies(CaptureChannel& listen, const FrameSink& sink, const size_t& answered,
+                    const std::function<bool()>& done, uint64_t limitUs, int& reads);
 
   Link& link_;
   Discovery& discovery_;
   Clock& clock_;
+  LateReplies late_{kReplyOverdueUs, kAsksPerRead};
   std::vector<Entry> batch_;
   std::vector<ManagementFrame> queue_;
+  size_t firstUnsent_ = 0;  // entries from here on were queued since the last transmission
   bool repliesExpected_ = true;
   uint32_t scratch_ = 0;
 };

@@ -7,7 +7,8 @@
 #include "cli/run_ctl.h"
 #include "support/fake_switch.h"
 #include "support/scripted_terminal.h"
-#include "transport/memory_wire.h"
+#include "testing/memory_wire.h"
+#include "testing/virtual_clock.h"
 #include "transport/pcap_backend.h"
 
 namespace velkor::cli {

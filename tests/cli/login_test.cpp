@@ -8,6 +8,7 @@
 #include "device/message_table.h"
 #include "sim/segment.h"
 #include "support/scripted_terminal.h"
+#include "testing/virtual_clock.h"
 
 namespace velkor::cli {
 namespace {

@@ -7,9 +7,10 @@
 #include <sstream>
 #include <vector>
 
+#include "testing/memory_wire.h"
+#include "testing/virtual_clock.h"
 #include "transport/discovery.h"
 #include "transport/frame.h"
-#include "transport/memory_wire.h"
 
 namespace {
 

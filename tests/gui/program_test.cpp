@@ -21,6 +21,7 @@
 #include "sim/segment.h"
 #include "support/scripted_connection_ui.h"
 #include "support/scripted_prompter.h"
+#include "testing/virtual_clock.h"
 
 namespace velkor {
 namespace {

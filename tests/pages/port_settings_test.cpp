@@ -150,9 +150,11 @@ TEST(PortSettingsHandlers, ALostReplyIsNeverWrittenBack) {
   rig.page.FillPortSettings();
   rig.Agent().ClearHistory();
   rig.Select({rig.RowOfChipPort(1), rig.RowOfChipPort(3), rig.RowOfChipPort(4)});
-  // The handler's batch reads 0x020A, 0x020B, 0x020C, …: the second reply is lost.
-  rig.Agent().Faults().Add(
-      {.kind = sim::FaultKind::kLose, .target = sim::FaultTarget::kGet, .from = 2, .count = 1});
+  // The handler's batch reads 0x020A, 0x020B, 0x020C, …: 0x020B is never answered.
+  rig.Agent().Faults().Add({.kind = sim::FaultKind::kLose,
+                            .target = sim::FaultTarget::kGet,
+                            .count = RegisterEngine::kAsksPerRead,
+                            .reg = 0x020B});
   rig.page.SettingClick(Item("RxBandwidth4MbpsClick"));
   EXPECT_TRUE(rig.WritesOf(0x020B).empty());
   EXPECT_EQ(rig.Switch().Peek(0x020B), 0x3062u) << "port 2's byte and port 3's transmit bits as they were";

@@ -182,14 +182,14 @@ TEST_F(PortStatisticsTest, UnitChoiceWritesEachSharedRegisterOnceAndSkipsRowsAlr
 
 TEST_F(PortStatisticsTest, LostCounterRepliesAreNeverCounted) {
   chip.SetCounter(1, Counter::kReceive, 1000);
-  rig.LoseGet(4);  // the start's batch: chip port 0's three counters, then chip port 1's receive
+  rig.LoseRead(CounterRegister(T::kReceive, 1));  // in the start's batch
   page.Button3Click();
   chip.SetCounter(1, Counter::kReceive, 1500);
   page.Timer1Timer();
   EXPECT_EQ(rig.Cell(kRow01, T::kReceive), "0") << "a start without a value begins at the next reading";
 
   chip.SetCounter(1, Counter::kReceive, 1700);
-  rig.LoseGet(1 + 4 + 1);  // the check, chip port 0's four registers, then chip port 1's receive
+  rig.LoseRead(CounterRegister(T::kReceive, 1));
   page.Timer1Timer();
   EXPECT_EQ(rig.Cell(kRow01, T::kReceive), "0") << "skipped, not a wrap";
 
@@ -203,7 +203,7 @@ TEST_F(PortStatisticsTest, UnitRegisterWithoutReplyIsNotWrittenBack) {
   chip.Poke(kUnits0203, 0x0555);
   page.TabSheet5Show();
   view.selected = {kRow03, kRow04, kRow05};
-  rig.LoseGet(2);  // 0x0701, after 0x0700
+  rig.LoseRead(kUnits0203);
   rig.Agent().ClearHistory();
   page.UnitClick(T::kTransmit, CounterUnit::kCollisionFrames);
 

@@ -5,6 +5,7 @@
 #include "cli/exit_codes.h"
 #include "cli/run_ctl.h"
 #include "support/emulated_ctl.h"
+#include "transport/register_engine.h"
 
 namespace velkor::cli {
 namespace {
@@ -49,7 +50,8 @@ TEST_F(StatisticsCommandsTest, StatsReportsALostReplyInsteadOfPrintingIt) {
   ASSERT_EQ(Run({"stats", "G2"}), kExitOk);
   const uint64_t getsPerRun = Agent().Frames().gets;
   // The last get of a run is chip port 25's drop counter, panel port G2.
-  Agent().Faults().Add({.target = sim::FaultTarget::kGet, .from = getsPerRun, .count = 1});
+  Agent().Faults().Add(
+      {.target = sim::FaultTarget::kGet, .from = getsPerRun, .count = RegisterEngine::kAsksPerRead});
   EXPECT_EQ(Run({"stats", "G2"}), kExitSwitchLost);
   EXPECT_EQ(out.str(), "");
   EXPECT_NE(err.str().find("port G2"), std::string::npos) << err.str();

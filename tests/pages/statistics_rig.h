@@ -49,9 +49,10 @@ struct StatisticsRig : EmulatedConnection<StatisticsEvents> {
   StatisticsRig() : EmulatedConnection(4) { events.page = &page; }
 
   uint64_t Gets() { return Agent().Frames().gets; }
-  // Loses the reply to the nth get request from now on (1 = the next one).
-  void LoseGet(uint64_t nth) {
-    Agent().Faults().Add({.target = sim::FaultTarget::kGet, .from = nth, .count = 1});
+  // The next read of reg goes unanswered, however often it is asked.
+  void LoseRead(uint16_t reg) {
+    Agent().Faults().Add(
+        {.target = sim::FaultTarget::kGet, .count = RegisterEngine::kAsksPerRead, .reg = reg});
   }
   const std::string& Cell(size_t row, TrafficCounter c) { return view.rows.at(row).cells[CountCell(c)]; }
   const std::string& Unit(size_t row, TrafficCounter c) { return view.rows.at(row).cells[UnitCell(c)]; }

@@ -59,9 +59,10 @@ TEST(TrunkGroups, TheEightPortSwitchKeepsTheTrunksOfItsOwnChipPorts) {
 TEST(TrunkGroups, ALostSwitchOrReplyIsNotAnEmptyTrunkSet) {
   PortSettingsRig rig(kF16A);
   rig.Switch().Poke(kTrunkEnableRegister, 0x02);
-  // The connection check's read is the first get, the enable register's the second.
-  rig.Agent().Faults().Add(
-      {.kind = sim::FaultKind::kLose, .target = sim::FaultTarget::kGet, .from = 2, .count = 1});
+  rig.Agent().Faults().Add({.kind = sim::FaultKind::kLose,
+                            .target = sim::FaultTarget::kGet,
+                            .count = RegisterEngine::kAsksPerRead,
+                            .reg = kTrunkEnableRegister});
   const TrunkMembers lost = ReadTrunkMembers(rig.connection, rig.transport.engine, rig.Layout());
   EXPECT_FALSE(lost.ok);
   EXPECT_TRUE(rig.connection.State().connected);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "testing/virtual_clock.h"
+
 namespace velkor::sim {
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include "sim/segment_builder.h"
 #include "sim/sim_options.h"
+#include "testing/virtual_clock.h"
 
 namespace velkor::sim {
 namespace {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "sim/segment.h"
+#include "testing/virtual_clock.h"
 #include "transport/clock.h"
 
 namespace velkor::sim::testing {

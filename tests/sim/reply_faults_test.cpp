@@ -4,6 +4,7 @@
 
 #include "raw_frames.h"
 #include "sim/segment.h"
+#include "testing/virtual_clock.h"
 
 namespace velkor::sim {
 namespace {
@@ -56,6 +57,14 @@ TEST_F(ReplyFaultsTest, TargetsHelloOrGetAlone) {
   Faults().Add({.kind = FaultKind::kLose, .target = FaultTarget::kHello});
   EXPECT_TRUE(host.Send(testing::RawHello()).empty());
   EXPECT_TRUE(host.Read(kSwitch, 0x0207));
+}
+
+TEST_F(ReplyFaultsTest, TargetsTheGetsOfOneRegisterAndCountsOnlyThose) {
+  Faults().Add({.kind = FaultKind::kLose, .from = 2, .count = 1, .reg = 0x0208});
+  EXPECT_TRUE(host.Read(kSwitch, 0x0208));
+  EXPECT_EQ(Answered(3), (std::vector<bool>{true, true, true}));
+  EXPECT_FALSE(host.Read(kSwitch, 0x0208));
+  EXPECT_FALSE(host.Send(testing::RawHello()).empty());
 }
 
 TEST_F(ReplyFaultsTest, DelaysDuplicatesAndTagsReplies) {

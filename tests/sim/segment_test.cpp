@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "raw_frames.h"
+#include "testing/virtual_clock.h"
 
 namespace velkor::sim {
 namespace {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "sim/emulated_switch.h"
+#include "testing/virtual_clock.h"
 
 namespace velkor::sim {
 namespace {

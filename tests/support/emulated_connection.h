@@ -11,7 +11,8 @@
 #include "sim/segment.h"
 #include "support/scripted_connection_ui.h"
 #include "support/scripted_prompter.h"
-#include "transport/memory_wire.h"
+#include "testing/memory_wire.h"
+#include "testing/virtual_clock.h"
 #include "transport/transport_session.h"
 
 namespace velkor::testing {

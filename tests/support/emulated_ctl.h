@@ -10,7 +10,8 @@
 #include "cli/run_ctl.h"
 #include "sim/segment.h"
 #include "support/scripted_terminal.h"
-#include "transport/memory_wire.h"
+#include "testing/memory_wire.h"
+#include "testing/virtual_clock.h"
 
 namespace velkor::testing {
 

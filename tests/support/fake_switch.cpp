@@ -60,6 +60,10 @@ void FakeSwitch::OnHostFrame(std::span<const uint8_t> f, uint64_t nowUs, std::ve
   if (f[15] != 0x01) return;
   ++gets;
   if (silent.count(reg)) return;
+  if (loseGets > 0) {
+    --loseGets;
+    return;
+  }
   uint32_t value = registers.count(reg) ? registers[reg] : 0;
   if (onGet) value = onGet(reg, value);
   const uint16_t answered = answerAs.count(reg) ? answerAs[reg] : reg;

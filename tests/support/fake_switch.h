@@ -7,7 +7,7 @@
 #include <set>
 #include <vector>
 
-#include "transport/memory_wire.h"
+#include "testing/memory_wire.h"
 
 namespace velkor::testing {
 
@@ -20,6 +20,7 @@ class FakeSwitch : public WireEndpoint {
 
   std::map<uint16_t, uint32_t> registers;
   std::set<uint16_t> silent;              // gets of these registers are never answered
+  int loseGets = 0;                       // the next this many gets go unanswered
   std::map<uint16_t, uint16_t> answerAs;  // reply carries another register address
   uint64_t latencyUs = 100;
   bool tagged = false;

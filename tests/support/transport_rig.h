@@ -3,7 +3,8 @@
 #include <sstream>
 
 #include "support/fake_switch.h"
-#include "transport/memory_wire.h"
+#include "testing/memory_wire.h"
+#include "testing/virtual_clock.h"
 #include "transport/transport_session.h"
 
 namespace velkor::testing {

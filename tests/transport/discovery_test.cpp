@@ -104,6 +104,10 @@ TEST_F(DiscoveryTest, IdentificationAndSelectionFollowTheSwitchAcrossRediscovery
   Arrive(Hello({SwitchMac(3)}), rig.clock.NowUs() + 1000);
   EXPECT_EQ(rig.discovery.RefindSelectedSwitch(), -1);
   EXPECT_EQ(rig.discovery.Selected(), 1u);
+  EXPECT_EQ(rig.discovery.SelectedMac(), SwitchMac(2));
+  rig.engine.WriteRegister(0x0300, 1);
+  EXPECT_TRUE(std::equal(rig.Sent().back().begin(), rig.Sent().back().begin() + 6, SwitchMac(2).begin()))
+      << "requests still go to the connected switch";
 }
 
 TEST_F(DiscoveryTest, ManagementPortIsTheLocalPortOfTheConnectedSwitchsHellos) {

@@ -4,7 +4,8 @@
 
 #include <sstream>
 
-#include "transport/memory_wire.h"
+#include "testing/memory_wire.h"
+#include "testing/virtual_clock.h"
 
 namespace velkor {
 namespace {

@@ -1,4 +1,4 @@
-#include "transport/memory_wire.h"
+#include "testing/memory_wire.h"
 
 #include <algorithm>
 
@@ -37,6 +37,20 @@ class MemoryWire::Channel final : public CaptureChannel {
       if (wake > now) clock.SleepUs(wake - now);
       now = clock.NowUs();
     }
+    return DeliverArrived(sink, now);
+  }
+
+  void DispatchPending(const FrameSink& sink) override { DeliverArrived(sink, wire_.clock_.NowUs()); }
+
+  void Receive(const TimedFrame& frame) {
+    if (queue_.size() >= kChannelBufferFrames) return;
+    auto at = std::upper_bound(queue_.begin(), queue_.end(), frame.atUs,
+                               [](uint64_t t, const TimedFrame& f) { return t < f.atUs; });
+    queue_.insert(at, frame);
+  }
+
+ private:
+  int DeliverArrived(const FrameSink& sink, uint64_t now) {
     int delivered = 0;
     while (!queue_.empty() && queue_.front().atUs <= now) {
       TimedFrame frame = std::move(queue_.front());
@@ -48,19 +62,6 @@ class MemoryWire::Channel final : public CaptureChannel {
     return delivered;
   }
 
-  void DiscardPending() override {
-    const uint64_t now = wire_.clock_.NowUs();
-    while (!queue_.empty() && queue_.front().atUs <= now) queue_.pop_front();
-  }
-
-  void Receive(const TimedFrame& frame) {
-    if (queue_.size() >= kChannelBufferFrames) return;
-    auto at = std::upper_bound(queue_.begin(), queue_.end(), frame.atUs,
-                               [](uint64_t t, const TimedFrame& f) { return t < f.atUs; });
-    queue_.insert(at, frame);
-  }
-
- private:
   bool HasArrived(uint64_t now) const {
     return std::any_of(queue_.begin(), queue_.end(), [&](const TimedFrame& f) {
       return f.atUs <= now && (!filter_ || filter_->Matches(f.bytes));
