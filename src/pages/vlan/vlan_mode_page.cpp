@@ -109,9 +109,31 @@ VlanModePage::VlanModePage(QWidget* parent)
   layout->addWidget(tags_, 2, 1, 3, 1);
 }
 
-void VlanModePage::Attach(VlanSettings* logic, std::function<void(VlanMode)> modeShown) {
+void VlanModePage::Attach(VlanSettings* logic, VlanTables* tables,
+                          std::function<void(const VlanPageState&)> modeShown) {
   logic_ = logic;
+  tables_ = tables;
   modeShown_ = std::move(modeShown);
+}
+
+void VlanModePage::Connected(const PortLayout& layout, int modelCode) {
+  if (tables_) tables_->Reset(modelCode, layout);
+  if (!logic_) return;
+  logic_->Connected();
+  // Nothing of the last switch stays on show: no mode checked and no table page until this
+  // switch's own mode is read, which it may not hold in a form the page knows.
+  ClearModes();
+  if (modeShown_) modeShown_(logic_->State());
+  Fill();
+}
+
+// Unknown, not "禁止": no mode is shown as checked.
+void VlanModePage::ClearModes() {
+  for (QRadioButton* mode : modes_) {
+    mode->setAutoExclusive(false);
+    MarkChecked(mode, false);
+    mode->setAutoExclusive(true);
+  }
 }
 
 void VlanModePage::Fill() {
@@ -123,14 +145,9 @@ void VlanModePage::Fill() {
 void VlanModePage::Show(const VlanPageState& state) {
   if (state.mode != VlanMode::kUndefined) {
     for (size_t i = 0; i < modes_.size(); ++i) MarkChecked(modes_[i], kModes[i] == state.mode);
-    if (modeShown_) modeShown_(state.mode);
+    if (modeShown_) modeShown_(state);
   } else if (!state.modeRead) {
-    // Unknown, not "禁止": no mode is shown as checked.
-    for (QRadioButton* mode : modes_) {
-      mode->setAutoExclusive(false);
-      MarkChecked(mode, false);
-      mode->setAutoExclusive(true);
-    }
+    ClearModes();
   }
   drop_->setChecked(state.dropUntagged);
   drop_->setEnabled(state.dropEnabled);
