@@ -1,7 +1,6 @@
 #include "pages/vlan/vlan_mode_page.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -99,14 +98,20 @@ VlanModePage::VlanModePage(QWidget* parent)
     menu_->exec(tags_->viewport()->mapToGlobal(at));
   });
 
-  auto* layout = new QGridLayout(this);
-  layout->addWidget(modeGroup, 0, 0);
-  layout->addWidget(vidGroup_, 1, 0);
-  layout->addWidget(leakyGroups_[0], 2, 0);
-  layout->addWidget(leakyGroups_[1], 3, 0);
-  layout->addWidget(new QLabel(QStringLiteral("输出端口VLAN Tag控制"), this), 0, 1);
-  layout->addWidget(new QLabel(QStringLiteral("（启用802.1Q VLAN后才能设置）"), this), 1, 1);
-  layout->addWidget(tags_, 2, 1, 3, 1);
+  // The options stack on the left, the tag list with its two labels fills the right.
+  auto* options = new QVBoxLayout;
+  options->addWidget(modeGroup);
+  options->addWidget(vidGroup_);
+  options->addWidget(leakyGroups_[0]);
+  options->addWidget(leakyGroups_[1]);
+  options->addStretch();
+  auto* tagColumn = new QVBoxLayout;
+  tagColumn->addWidget(new QLabel(QStringLiteral("输出端口VLAN Tag控制"), this));
+  tagColumn->addWidget(new QLabel(QStringLiteral("（启用802.1Q VLAN后才能设置）"), this));
+  tagColumn->addWidget(tags_, 1);
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(options, 1);
+  layout->addLayout(tagColumn, 1);
 }
 
 void VlanModePage::Attach(VlanSettings* logic, VlanTables* tables,
