@@ -26,9 +26,8 @@
 #include "pages/switch/save_reset_page.h"
 #include "pages/switch/security_page.h"
 #include "pages/switch/switch_info_page.h"
-#include "pages/vlan/dot1q_vlan_page.h"
-#include "pages/vlan/port_vlan_page.h"
-#include "pages/vlan/vlan_page.h"
+#include "pages/vlan/vlan_mode_page.h"
+#include "pages/vlan/vlan_table_pages.h"
 
 namespace velkor {
 namespace {
@@ -95,9 +94,9 @@ void TForm1::CreatePages() {
   pages_.globalSettings = new GlobalSettingsPage;
   pages_.portSettings = new PortSettingsPage;
   pages_.qos = new QosPage;
-  pages_.vlan = new VlanPage;
-  pages_.portVlan = new PortVlanPage;
-  pages_.dot1qVlan = new Dot1qVlanPage;
+  pages_.vlan = new VlanModePage;
+  pages_.portVlan = new PortVlanTablePage;
+  pages_.dot1qVlan = new Dot1qGroupsPage;
   pages_.mirroring = new MirroringPage;
   pages_.security = new SecurityPage;
   pages_.saveReset = new SaveResetPage;

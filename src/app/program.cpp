@@ -5,7 +5,8 @@
 #include "pages/ports/port_statistics_page.h"
 #include "pages/switch/save_reset_page.h"
 #include "pages/switch/switch_info_page.h"
-#include "pages/vlan/vlan_page.h"
+#include "pages/vlan/vlan_mode_page.h"
+#include "pages/vlan/vlan_table_pages.h"
 
 namespace velkor {
 
@@ -45,10 +46,12 @@ Program::Program(TForm1& window, TransportSession& transport, ProgramDialogs dia
                          *pages_.switchInfo),
       saveReset_(
           {transport, shell_.Identifier(), shell_.GetConnection(), dialogs.prompter, dialogs.progress, busy},
-          statistics_, switchDescription_, *pages_.saveReset) {
+          statistics_, switchDescription_, *pages_.saveReset),
+      vlan_({transport, shell_.GetConnection(), shell_.Identifier(), dialogs.prompter}) {
   WireStatistics();
   WirePortSettings();
   WireMaintenance();
+  WireVlan();
 }
 
 void Program::WireStatistics() { pages_.portStatistics->Attach(statistics_); }
@@ -57,6 +60,7 @@ void Program::WirePortSettings() {
   pages_.portSettings->Attach(&portSettings_, &portDescriptions_);
   portSettings_.SetHooks({.repaintSheet = [this] { window_.repaint(); },
                           .selectPortSettingsPage = [this] { window_.SelectPage(pages_.portSettings); },
+                          .vlanPageShow = [this] { pages_.vlan->Fill(); },
                           .vlanPageActive = [this] { return window_.PageInFront(pages_.vlan); },
                           .revealVlanPage = [this] { window_.SetPageVisible(pages_.vlan, true); }});
   OnSheetTabsPressed(pages_.vlan, [this] { portSettings_.SwitchConfigurationPageControlMouseDown(); });
@@ -74,6 +78,18 @@ void Program::WireMaintenance() {
                                        window_.SelectPage(pages_.saveReset);
                                        window_.SelectPage(pages_.portSettings);
                                      }});
+}
+
+// The VLAN page decides which table page the sheet shows: only that of the switch's mode, and the
+// 802.1Q port mapping only while untagged frames are taken in.
+void Program::WireVlan() {
+  pages_.vlan->Attach(&vlan_.settings, &vlan_.tables, [this](const VlanPageState& state) {
+    window_.SetPageVisible(pages_.portVlan, state.mode == VlanMode::kPortBased);
+    window_.SetPageVisible(pages_.dot1qVlan, state.mode == VlanMode::kDot1q);
+    pages_.dot1qVlan->SetMappingVisible(!state.dropUntagged);
+  });
+  pages_.portVlan->Attach(&vlan_.portBased, &vlan_.context.prompter);
+  pages_.dot1qVlan->Attach(&vlan_.dot1q, &vlan_.context.prompter);
 }
 
 void Program::Start() {

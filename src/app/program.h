@@ -10,6 +10,7 @@
 #include "pages/ports/port_statistics.h"
 #include "pages/switch/save_reset.h"
 #include "pages/switch/switch_description.h"
+#include "pages/vlan/vlan_logic.h"
 
 namespace velkor {
 
@@ -39,6 +40,7 @@ class Program {
   void WireStatistics();
   void WirePortSettings();
   void WireMaintenance();
+  void WireVlan();
 
   TForm1& window_;
   const ShellPages& pages_;
@@ -49,6 +51,7 @@ class Program {
   PortDescriptions portDescriptions_;
   SwitchDescription switchDescription_;
   SaveReset saveReset_;
+  VlanLogic vlan_;
 };
 
 }  // namespace velkor

@@ -34,26 +34,26 @@ std::string PanelNames(const PortLayout& layout, uint32_t mask, int self) {
 
 CtlVlan::CtlVlan(CtlSession& session)
     : session_(session),
-      context_{session.Transport(), session.GetConnection(), session.Identifier(), session.Prompts()} {
-  tables_.Reset(ModelCode(), Layout());
-  settings_.Connected();
+      vlan_({session.Transport(), session.GetConnection(), session.Identifier(), session.Prompts()}) {
+  vlan_.tables.Reset(ModelCode(), Layout());
+  vlan_.settings.Connected();
 }
 
 Outcome CtlVlan::Fill() {
-  const Outcome settings = settings_.Fill();
+  const Outcome settings = vlan_.settings.Fill();
   if (settings != Outcome::kDone) return settings;
-  switch (settings_.Mode()) {
+  switch (vlan_.settings.Mode()) {
     case VlanMode::kPortBased:
-      return portBased_.Fill();
+      return vlan_.portBased.Fill();
     case VlanMode::kDot1q:
-      return dot1q_.Fill();
+      return vlan_.dot1q.Fill();
     default:
       return Outcome::kDone;
   }
 }
 
 std::vector<Record> CtlVlan::Records() const {
-  const VlanPageState& s = settings_.State();
+  const VlanPageState& s = vlan_.settings.State();
   Record vlan{{"kind", "vlan"}, {"mode", ModeName(s.mode)}, {"drop_untagged", s.dropUntagged}};
   if (s.leakyShown) {
     vlan.push_back({"leaky_unicast", s.unicastLeaky});
@@ -68,15 +68,15 @@ std::vector<Record> CtlVlan::Records() const {
     if (row < s.tagRows.size()) port.push_back({"tag", s.tagRows[row].rule});
     if (s.mode == VlanMode::kPortBased) {
       const int e = PortBasedEntryOf(ModelCode(), p);
-      port.push_back({"peers", PanelNames(layout, tables_.portBased.Entry(e).members, p)});
+      port.push_back({"peers", PanelNames(layout, vlan_.tables.portBased.Entry(e).members, p)});
     }
-    if (s.mode == VlanMode::kDot1q && row < dot1q_.Mapping().size())
-      port.push_back({"group", int64_t{dot1q_.Mapping()[row].entry + 1}});
+    if (s.mode == VlanMode::kDot1q && row < vlan_.dot1q.Mapping().size())
+      port.push_back({"group", int64_t{vlan_.dot1q.Mapping()[row].entry + 1}});
     records.push_back(port);
   }
   if (s.mode != VlanMode::kDot1q) return records;
-  for (size_t g = 0; g < dot1q_.Groups().size(); ++g) {
-    const Dot1qGroupRow& group = dot1q_.Groups()[g];
+  for (size_t g = 0; g < vlan_.dot1q.Groups().size(); ++g) {
+    const Dot1qGroupRow& group = vlan_.dot1q.Groups()[g];
     records.push_back({{"kind", "group"},
                        {"group", static_cast<int64_t>(g + 1)},
                        {"vid", int64_t{group.vid}},

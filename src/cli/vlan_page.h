@@ -4,9 +4,7 @@
 
 #include "cli/output.h"
 #include "cli/session.h"
-#include "pages/vlan/dot1q_vlan.h"
-#include "pages/vlan/port_vlan.h"
-#include "pages/vlan/vlan_settings.h"
+#include "pages/vlan/vlan_logic.h"
 
 namespace velkor::cli {
 
@@ -16,10 +14,10 @@ class CtlVlan {
  public:
   explicit CtlVlan(CtlSession& session);
 
-  VlanSettings& Settings() { return settings_; }
-  PortVlan& PortBased() { return portBased_; }
-  Dot1qVlan& Dot1q() { return dot1q_; }
-  const VlanTables& Tables() const { return tables_; }
+  VlanSettings& Settings() { return vlan_.settings; }
+  PortVlan& PortBased() { return vlan_.portBased; }
+  Dot1qVlan& Dot1q() { return vlan_.dot1q; }
+  const VlanTables& Tables() const { return vlan_.tables; }
   const PortLayout& Layout() const { return session_.Identifier().Layout(); }
   int ModelCode() const { return session_.GetConnection().State().modelCode; }
 
@@ -30,11 +28,7 @@ class CtlVlan {
 
  private:
   CtlSession& session_;
-  VlanContext context_;
-  VlanTables tables_;
-  VlanSettings settings_{context_};
-  PortVlan portBased_{context_, tables_.portBased};
-  Dot1qVlan dot1q_{context_, tables_.dot1q};
+  VlanLogic vlan_;
 };
 
 // The panel names of the chip ports in mask, comma-separated ("1,2,G1"); self is left out.

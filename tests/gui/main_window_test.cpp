@@ -8,10 +8,9 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "pages/engineering/vlan_info_page.h"
 #include "pages/ports/port_settings_page.h"
 #include "pages/ports/port_statistics_page.h"
-#include "pages/vlan/dot1q_vlan_page.h"
-#include "pages/vlan/vlan_page.h"
 
 namespace velkor {
 namespace {
@@ -60,11 +59,11 @@ TEST(MainWindowTest, SheetsAndPagesStartAsListedWithOnlyTheNetworkSheetShown) {
                                     {"交换机系统设置及断开连接", false}});
   ExpectTabs(PagesOf(window, Sheet::kNetwork), {{"交换机信息", true}});
   ExpectTabs(PagesOf(window, Sheet::kSwitchStatus), {{"端口状态", false}, {"端口统计信息", true}});
-  // QoS, VLAN and security have no page yet: no blank tab stands in for them.
+  // QoS and security have no page yet: no blank tab stands in for them.
   ExpectTabs(PagesOf(window, Sheet::kSwitchConfiguration), {{"全局设置", false},
                                                             {"端口设置", true},
                                                             {"QoS设置", false},
-                                                            {"VLAN设置", false},
+                                                            {"VLAN设置", true},
                                                             {"基于端口的VLAN设置", false},
                                                             {"802.1Q VLAN设置", false},
                                                             {"端口镜像设置", false},
@@ -104,11 +103,9 @@ TEST(MainWindowTest, SwitchSheetsReplaceTheNetworkSheetAndComeBack) {
 
 TEST(MainWindowTest, OnlyPagesThatExistCanBeShown) {
   TForm1 window;
+  window.SetPageVisible(window.Pages().vlanInfo, true);
+  EXPECT_FALSE(PagesOf(window, Sheet::kSystem)->isTabVisible(2));
   QTabWidget* pages = PagesOf(window, Sheet::kSwitchConfiguration);
-  window.SetPageVisible(window.Pages().dot1qVlan, true);
-  window.SetPageVisible(window.Pages().vlan, true);
-  EXPECT_FALSE(pages->isTabVisible(5));
-  EXPECT_FALSE(pages->isTabVisible(3));
   window.SetPageVisible(window.Pages().portSettings, false);
   window.SetPageVisible(window.Pages().portSettings, true);
   EXPECT_TRUE(pages->isTabVisible(1));

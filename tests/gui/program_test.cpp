@@ -4,10 +4,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -18,6 +20,8 @@
 #include "pages/switch/qos_page.h"
 #include "pages/switch/save_reset_page.h"
 #include "pages/switch/switch_info_page.h"
+#include "pages/vlan/vlan_mode_page.h"
+#include "pages/vlan/vlan_table_pages.h"
 #include "sim/segment.h"
 #include "support/scripted_connection_ui.h"
 #include "support/scripted_prompter.h"
@@ -126,6 +130,14 @@ class ProgramTest : public ::testing::Test {
   bool SwitchSheetsShown() {
     return window.SheetVisible(Sheet::kSwitchStatus) && window.SheetVisible(Sheet::kSwitchConfiguration) &&
            window.SheetVisible(Sheet::kSystem) && !window.SheetVisible(Sheet::kNetwork);
+  }
+  // The VLAN page's radio button of mode 0 "禁止", 1 port-based or 2 802.1Q.
+  QRadioButton* ModeButton(int mode) {
+    return window.Pages().vlan->findChild<QRadioButton*>(QStringLiteral("Mode%1").arg(mode));
+  }
+  bool TabShown(QWidget* page) {
+    QTabWidget* pages = PagesOf(Sheet::kSwitchConfiguration);
+    return pages->isTabVisible(pages->indexOf(page));
   }
   bool ListShown() {
     return window.SheetVisible(Sheet::kNetwork) && !window.SheetVisible(Sheet::kSwitchStatus) &&
@@ -281,6 +293,58 @@ TEST_F(ProgramTest, PagesReadTheSwitchEachTimeTheirTabIsShown) {
   ASSERT_EQ(prompter.shown.back().text, Message(MessageId::kFactoryResetDone));
   PagesOf(Sheet::kSystem)->setCurrentWidget(window.Pages().switchInfo);
   EXPECT_EQ(DescriptionEdit(), QString());
+}
+
+constexpr uint16_t kVlanControl = 0x030B;
+
+TEST_F(ProgramTest, TheVlanPageShowsTheModeAndAsksBeforeChangingIt) {
+  AttachSwitches();
+  segment.Switch(0).Poke(kVlanControl, 0x0001);  // port-based
+  Start();
+  ConnectTo("QX-F16A");
+  EXPECT_TRUE(ModeButton(1)->isChecked());
+  EXPECT_TRUE(TabShown(window.Pages().portVlan));
+  EXPECT_FALSE(TabShown(window.Pages().dot1qVlan));
+
+  prompter.Script(Answer::kNo);
+  ModeButton(2)->click();
+  EXPECT_TRUE(ModeButton(1)->isChecked());
+  EXPECT_EQ(segment.Switch(0).Peek(kVlanControl), 0x0001u);
+  EXPECT_FALSE(TabShown(window.Pages().dot1qVlan));
+
+  prompter.Script(Answer::kYes);
+  ModeButton(2)->click();
+  EXPECT_TRUE(ModeButton(2)->isChecked() && ModeButton(2)->font().bold());
+  EXPECT_EQ(segment.Switch(0).Peek(kVlanControl) & 0x0011, 0x0011u);
+  EXPECT_EQ(segment.Switch(0).Peek(0x031F) & 0xFFF, 1u) << "group 1 is VID 1";
+  EXPECT_TRUE(TabShown(window.Pages().dot1qVlan));
+  EXPECT_FALSE(TabShown(window.Pages().portVlan));
+  ShowPage(Sheet::kSwitchConfiguration, window.Pages().dot1qVlan);
+  EXPECT_EQ(window.Pages().dot1qVlan->Groups()->item(0, 1)->text(), QStringLiteral("1"));
+}
+
+TEST_F(ProgramTest, EachConnectionStartsTheVlanPageAfresh) {
+  AttachSwitches();
+  segment.Switch(0).Poke(kVlanControl, 0x0011);  // 802.1Q
+  segment.Switch(1).Poke(kVlanControl, 0x0010);  // no mode the page knows
+  Start();
+  ConnectTo("QX-F16A");
+  ASSERT_TRUE(TabShown(window.Pages().dot1qVlan));
+  Disconnect();
+  ConnectTo("QX-G26A");
+  for (int mode = 0; mode < 3; ++mode) EXPECT_FALSE(ModeButton(mode)->isChecked()) << mode;
+  EXPECT_FALSE(TabShown(window.Pages().dot1qVlan)) << "no table page of the last switch";
+  EXPECT_FALSE(window.Pages().vlan->TagMenu()->actions()[2]->isVisible()) << "no insert rule";
+  int leakyGroups = 0;
+  for (QGroupBox* group : window.Pages().vlan->findChildren<QGroupBox*>())
+    if (group->title().contains(QStringLiteral("穿透"))) leakyGroups += group->isHidden();
+  EXPECT_EQ(leakyGroups, 2) << "no leaky options";
+
+  // The last switch's 802.1Q mode is forgotten: leaving this one's unknown mode asks nothing.
+  ModeButton(1)->click();
+  EXPECT_TRUE(prompter.shown.empty());
+  EXPECT_EQ(segment.Switch(1).Peek(kVlanControl) & 0x0011, 0x0001u);
+  EXPECT_TRUE(TabShown(window.Pages().portVlan));
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ TEST(VlanWidgets, TheModePageShowsTheModeAndPutsItBackOnNo) {
   rig.EnterMode(VlanMode::kDot1q);
   VlanModePage page;
   std::vector<VlanMode> shown;
-  page.Attach(&rig.settings, [&](VlanMode m) { shown.push_back(m); });
+  page.Attach(&rig.settings, &rig.tables, [&](const VlanPageState& s) { shown.push_back(s.mode); });
   page.Fill();
   QRadioButton* dot1q = page.findChild<QRadioButton*>("Mode2");
   ASSERT_NE(dot1q, nullptr);

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,7 +20,7 @@ QString Text(MessageId id) {
   return QString::fromUtf8(Message(id).data(), static_cast<int>(Message(id).size()));
 }
 
-// "确定" (default) and "取消" in the last row of layout.
+// "确定" (default) and "取消", side by side at the right of the last row of layout.
 QPushButton* AddButtons(QDialog* dialog, QGridLayout* layout, int row) {
   auto* ok = new QPushButton(QStringLiteral("确定"), dialog);
   ok->setObjectName(QStringLiteral("Button1"));
@@ -27,8 +28,11 @@ QPushButton* AddButtons(QDialog* dialog, QGridLayout* layout, int row) {
   auto* cancel = new QPushButton(QStringLiteral("取消"), dialog);
   cancel->setObjectName(QStringLiteral("Button2"));
   QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-  layout->addWidget(ok, row, 0);
-  layout->addWidget(cancel, row, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  layout->addLayout(buttons, row, 0, 1, 2);
   return ok;
 }
 
@@ -81,8 +85,13 @@ TVlan2Dlg::TVlan2Dlg(QWidget* parent)
   vid_->setMaxLength(4);
   vid_->setToolTip(QStringLiteral("请输入VLAN ID"));
   auto* layout = new QGridLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("VLAN ID: "), this), 0, 0);
-  layout->addWidget(vid_, 0, 1);
+  // Four digits at most: a short box right after its label, not one as wide as the dialog.
+  vid_->setMaximumWidth(vid_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
+  auto* vidRow = new QHBoxLayout;
+  vidRow->addWidget(new QLabel(QStringLiteral("VLAN ID: "), this));
+  vidRow->addWidget(vid_);
+  vidRow->addStretch();
+  layout->addLayout(vidRow, 0, 0, 1, 2);
   layout->addWidget(new QLabel(QStringLiteral("（请输入1到4094之间的整数）"), this), 1, 0, 1, 2);
   layout->addWidget(boxes_, 2, 0, 1, 2);
   connect(AddButtons(this, layout, 3), &QPushButton::clicked, this, &TVlan2Dlg::Button1Click);

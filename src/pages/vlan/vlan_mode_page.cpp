@@ -1,7 +1,6 @@
 #include "pages/vlan/vlan_mode_page.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -99,19 +98,47 @@ VlanModePage::VlanModePage(QWidget* parent)
     menu_->exec(tags_->viewport()->mapToGlobal(at));
   });
 
-  auto* layout = new QGridLayout(this);
-  layout->addWidget(modeGroup, 0, 0);
-  layout->addWidget(vidGroup_, 1, 0);
-  layout->addWidget(leakyGroups_[0], 2, 0);
-  layout->addWidget(leakyGroups_[1], 3, 0);
-  layout->addWidget(new QLabel(QStringLiteral("输出端口VLAN Tag控制"), this), 0, 1);
-  layout->addWidget(new QLabel(QStringLiteral("（启用802.1Q VLAN后才能设置）"), this), 1, 1);
-  layout->addWidget(tags_, 2, 1, 3, 1);
+  // The options stack on the left, the tag list with its two labels fills the right.
+  auto* options = new QVBoxLayout;
+  options->addWidget(modeGroup);
+  options->addWidget(vidGroup_);
+  options->addWidget(leakyGroups_[0]);
+  options->addWidget(leakyGroups_[1]);
+  options->addStretch();
+  auto* tagColumn = new QVBoxLayout;
+  tagColumn->addWidget(new QLabel(QStringLiteral("输出端口VLAN Tag控制"), this));
+  tagColumn->addWidget(new QLabel(QStringLiteral("（启用802.1Q VLAN后才能设置）"), this));
+  tagColumn->addWidget(tags_, 1);
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(options, 1);
+  layout->addLayout(tagColumn, 1);
 }
 
-void VlanModePage::Attach(VlanSettings* logic, std::function<void(VlanMode)> modeShown) {
+void VlanModePage::Attach(VlanSettings* logic, VlanTables* tables,
+                          std::function<void(const VlanPageState&)> modeShown) {
   logic_ = logic;
+  tables_ = tables;
   modeShown_ = std::move(modeShown);
+}
+
+void VlanModePage::Connected(const PortLayout& layout, int modelCode) {
+  if (tables_) tables_->Reset(modelCode, layout);
+  if (!logic_) return;
+  logic_->Connected();
+  // Nothing of the last switch stays on show: no mode checked and no table page until this
+  // switch's own mode is read, which it may not hold in a form the page knows.
+  ClearModes();
+  if (modeShown_) modeShown_(logic_->State());
+  Fill();
+}
+
+// Unknown, not "禁止": no mode is shown as checked.
+void VlanModePage::ClearModes() {
+  for (QRadioButton* mode : modes_) {
+    mode->setAutoExclusive(false);
+    MarkChecked(mode, false);
+    mode->setAutoExclusive(true);
+  }
 }
 
 void VlanModePage::Fill() {
@@ -123,14 +150,9 @@ void VlanModePage::Fill() {
 void VlanModePage::Show(const VlanPageState& state) {
   if (state.mode != VlanMode::kUndefined) {
     for (size_t i = 0; i < modes_.size(); ++i) MarkChecked(modes_[i], kModes[i] == state.mode);
-    if (modeShown_) modeShown_(state.mode);
+    if (modeShown_) modeShown_(state);
   } else if (!state.modeRead) {
-    // Unknown, not "禁止": no mode is shown as checked.
-    for (QRadioButton* mode : modes_) {
-      mode->setAutoExclusive(false);
-      MarkChecked(mode, false);
-      mode->setAutoExclusive(true);
-    }
+    ClearModes();
   }
   drop_->setChecked(state.dropUntagged);
   drop_->setEnabled(state.dropEnabled);

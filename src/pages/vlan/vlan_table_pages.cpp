@@ -1,8 +1,8 @@
 #include "pages/vlan/vlan_table_pages.h"
 
-#include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <functional>
@@ -26,6 +26,11 @@ void UseMenu(QWidget* page, QTableWidget* list, QMenu* menu, const std::function
     prepare();
     menu->exec(list->viewport()->mapToGlobal(at));
   });
+}
+
+void CentreColumn(QTableWidget* list, int column) {
+  for (int r = 0; r < list->rowCount(); ++r)
+    if (QTableWidgetItem* item = list->item(r, column)) item->setTextAlignment(Qt::AlignCenter);
 }
 
 }  // namespace
@@ -121,11 +126,15 @@ Dot1qGroupsPage::Dot1qGroupsPage(QWidget* parent)
   UseMenu(this, mapping_, mappingMenu, [] {});
   connect(mapping_, &QTableWidget::cellDoubleClicked, this, &Dot1qGroupsPage::ChooseGroupClick);
 
-  auto* layout = new QGridLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("VLAN列表"), this), 0, 0);
-  layout->addWidget(groups_, 1, 0);
-  layout->addWidget(mappingLabel_, 0, 1);
-  layout->addWidget(mapping_, 1, 1);
+  // The group list gets the page's width so that a group's ports show whole; the mapping list, two
+  // short columns, sits below it at its own width.
+  mapping_->setFixedWidth(40 + 105 + mapping_->verticalScrollBar()->sizeHint().width() +
+                          2 * mapping_->frameWidth());
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel(QStringLiteral("VLAN列表"), this));
+  layout->addWidget(groups_, 3);
+  layout->addWidget(mappingLabel_);
+  layout->addWidget(mapping_, 2, Qt::AlignLeft);
 }
 
 void Dot1qGroupsPage::Attach(Dot1qVlan* logic, Prompter* prompter) {
@@ -153,6 +162,8 @@ void Dot1qGroupsPage::ShowRows() {
   }
   FillReportList(groups_, groups);
   FillReportList(mapping_, mapping);
+  CentreColumn(groups_, 1);
+  CentreColumn(mapping_, 1);
 }
 
 std::optional<size_t> Dot1qGroupsPage::SelectedRow(const QTableWidget* list) const {

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "device/prompter.h"
+#include "pages/page.h"
 #include "pages/vlan/dot1q_vlan.h"
 #include "pages/vlan/port_vlan.h"
 
@@ -15,7 +16,7 @@ class QTableWidget;
 namespace velkor {
 
 // The page "基于端口的VLAN设置": each port's peers, and the member dialog behind its menu.
-class PortVlanTablePage : public QWidget {
+class PortVlanTablePage : public QWidget, public Page {
   Q_OBJECT
 
  public:
@@ -23,7 +24,7 @@ class PortVlanTablePage : public QWidget {
 
   // Events before the logic is attached do nothing.
   void Attach(PortVlan* logic, Prompter* prompter);
-  void Fill();
+  void Fill() override;
   void PrepareMenu();
   void EditPortClick();
   void AddGroupClick();
@@ -41,14 +42,14 @@ class PortVlanTablePage : public QWidget {
 };
 
 // The page "802.1Q VLAN设置": the 32 groups and each port's group, with their dialogs.
-class Dot1qGroupsPage : public QWidget {
+class Dot1qGroupsPage : public QWidget, public Page {
   Q_OBJECT
 
  public:
   explicit Dot1qGroupsPage(QWidget* parent = nullptr);
 
   void Attach(Dot1qVlan* logic, Prompter* prompter);
-  void Fill();
+  void Fill() override;
   // Hidden while untagged frames are dropped.
   void SetMappingVisible(bool visible);
   void PrepareGroupMenu();
