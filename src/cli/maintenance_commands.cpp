@@ -7,25 +7,29 @@ namespace velkor::cli {
 
 namespace {
 
+// What a script reads on standard output once the operation is done, and its exit code either way.
+int Reported(CommandContext& c, Outcome outcome, const char* done) {
+  if (outcome == Outcome::kDone) c.out.Object({{done, true}});
+  return ExitCodeOf(outcome);
+}
+
 int Save(CommandContext& c) {
   if (const int e = c.session.Connect(c.args)) return e;
   CtlMaintenance maintenance(c.session);
-  return ExitCodeOf(maintenance.Page().SaveSettings());
+  return Reported(c, maintenance.Page().SaveSettings(), "saved");
 }
 
 int FactoryReset(CommandContext& c) {
   if (const int e = c.session.Connect(c.args)) return e;
   CtlMaintenance maintenance(c.session);
-  return ExitCodeOf(maintenance.Page().Button5Click());
+  return Reported(c, maintenance.Page().Button5Click(), "factory_reset");
 }
 
 // Ends only when the switch answers again after the restart, or has been given up.
 int SoftReset(CommandContext& c) {
   if (const int e = c.session.Connect(c.args)) return e;
   CtlMaintenance maintenance(c.session);
-  const Outcome outcome = maintenance.Page().Button19Click();
-  if (outcome == Outcome::kDone) c.out.Object({{"soft_reset", true}});
-  return ExitCodeOf(outcome);
+  return Reported(c, maintenance.Page().Button19Click(), "soft_reset");
 }
 
 // The description as the switch keeps it now, read afresh: the QX-G26A logs in without reading it.

@@ -14,8 +14,9 @@ TEST_F(SaveResetCliTest, MicrocontrollerSaveEndsWhenTheMicrocontrollerHasSaved) 
   Start(6);
   Switch().Write(0x060A, 0x0F0F);
   const uint64_t start = clock.NowUs();
-  EXPECT_EQ(Run({"save"}), kExitOk) << err.str();
+  EXPECT_EQ(Run({"save", "--json"}), kExitOk) << err.str();
   EXPECT_LT(clock.NowUs() - start, 10'000'000u) << "not the dialog's 600 s";
+  EXPECT_EQ(out.str(), "{\"saved\": true}\n");
   segment.PowerCycleAll();
   EXPECT_EQ(Switch().Peek(0x060A), 0x0F0Fu);
 }
@@ -24,7 +25,8 @@ TEST_F(SaveResetCliTest, MicrocontrollerThatNeverSavesFailsAfterTheDialogsWait) 
   Start(6);
   Switch().Mcu()->SetStuck(true);
   const uint64_t start = clock.NowUs();
-  EXPECT_EQ(Run({"save"}), kExitFailure);
+  EXPECT_EQ(Run({"save", "--json"}), kExitFailure);
+  EXPECT_EQ(out.str(), "") << "a script reads no success";
   EXPECT_GE(clock.NowUs() - start, 600'000'000u);
   EXPECT_LT(clock.NowUs() - start, 610'000'000u);
 
