@@ -1,7 +1,6 @@
 #pragma once
 
 #include <ostream>
-#include <vector>
 
 #include "cli/terminal.h"
 #include "device/prompter.h"
@@ -17,15 +16,10 @@ class CtlPrompter : public Prompter {
   void AssumeYes(bool yes) { assumeYes_ = yes; }
   Answer Show(const Prompt& prompt) override;
 
-  // Every box shown, so commands can tell how an operation ended.
-  const std::vector<Prompt>& Shown() const { return shown_; }
-  bool Showed(std::string_view text) const;
-
  private:
   Terminal& terminal_;
   std::ostream& err_;
   bool assumeYes_ = false;
-  std::vector<Prompt> shown_;
 };
 
 }  // namespace velkor::cli

@@ -48,11 +48,17 @@ int CtlSession::OpenAdapter(const std::optional<std::string>& iface) {
     return kExitUsage;
   }
   const int opened = link.OpenChannels(*index);
-  const bool denied = errors_.str().find(kNoCapturePermission) != std::string::npos;
   ForwardDiagnostics();
   if (opened != 0) {
     err_ << "velkorctl: cannot capture on " << link.Adapter(*index)->name << "\n";
-    return denied ? kExitNoPermission : kExitCannotOpen;
+    switch (link.LastOpenFailure()) {
+      case OpenFailure::kNoPermission:
+        return kExitNoPermission;
+      case OpenFailure::kNoDevice:
+        return kExitNoInterface;
+      default:
+        return kExitCannotOpen;
+    }
   }
   return kExitOk;
 }

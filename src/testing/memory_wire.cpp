@@ -122,10 +122,14 @@ bool MemoryWire::FindAllDevices(std::vector<CaptureDevice>& devices, std::string
 }
 
 std::unique_ptr<CaptureChannel> MemoryWire::Open(const std::string& device, const ChannelParams& params,
-                                                 std::string& error) {
+                                                 OpenError& error) {
   Device* d = Find(device);
-  if (!d || d->failOpen) {
-    error = device + ": no such device";
+  if (!d) {
+    error = {OpenFailure::kNoDevice, device + ": no such device"};
+    return nullptr;
+  }
+  if (d->failOpen) {
+    error = {OpenFailure::kOther, device + ": the device cannot be opened"};
     return nullptr;
   }
   auto channel = std::make_unique<Channel>(*this, *d, params);

@@ -47,7 +47,7 @@ class MemoryWire final : public PacketBackend {
 
   bool FindAllDevices(std::vector<CaptureDevice>& devices, std::string& error) override;
   std::unique_ptr<CaptureChannel> Open(const std::string& device, const ChannelParams& params,
-                                       std::string& error) override;
+                                       OpenError& error) override;
   std::optional<Mac> AdapterMac(const std::string& device) override;
 
  private:

@@ -62,19 +62,25 @@ std::optional<std::string> Link::AdapterIpText(unsigned i) const {
 }
 
 int Link::FailOpen(const char* text) {
+  if (openFailure_ == OpenFailure::kNone) openFailure_ = OpenFailure::kOther;
   errors_ << text;
   return -1;
 }
 
 int Link::OpenChannels(unsigned i) {
-  if (i >= adapters_.size()) return -1;
+  openFailure_ = OpenFailure::kNone;
+  if (i >= adapters_.size()) {
+    openFailure_ = OpenFailure::kNoDevice;
+    return -1;
+  }
   const AdapterInfo& a = adapters_[i];
-  std::string error;
+  OpenError error;
   discovery_ = backend_.Open(a.name, {65536, true, 100}, error);
   if (discovery_) send_ = backend_.Open(a.name, {65536, false, 0}, error);
   if (send_) register_ = backend_.Open(a.name, {65536, true, 1}, error);
   if (!register_) {
-    if (!error.empty()) errors_ << error << "\n";
+    if (!error.text.empty()) errors_ << error.text << "\n";
+    openFailure_ = error.kind == OpenFailure::kNone ? OpenFailure::kOther : error.kind;
     return FailOpen("Unable to open the adapter. Not supported by WinPcap\n");
   }
   if (discovery_->LinkType() != kLinkTypeEthernet || register_->LinkType() != kLinkTypeEthernet)

@@ -39,6 +39,8 @@ class Link {
   std::optional<std::string> AdapterIpText(unsigned i) const;
 
   int OpenChannels(unsigned i);
+  // Why the last OpenChannels failed (kNone after a success).
+  OpenFailure LastOpenFailure() const { return openFailure_; }
   int SetRegisterFilter(const Mac& switchMac);
   void CloseChannels();
 
@@ -56,6 +58,7 @@ class Link {
   std::ostream& errors_;
   std::vector<AdapterInfo> adapters_;
   Mac adapterMac_{};
+  OpenFailure openFailure_ = OpenFailure::kNone;
   std::unique_ptr<CaptureChannel> discovery_, send_, register_;
 };
 

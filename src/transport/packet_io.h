@@ -52,6 +52,14 @@ class CaptureChannel {
   }
 };
 
+// Why a device could not be opened, so that callers choose what to say without reading the text.
+enum class OpenFailure { kNone, kNoDevice, kNoPermission, kOther };
+
+struct OpenError {
+  OpenFailure kind = OpenFailure::kNone;
+  std::string text;
+};
+
 // A device as the capture library lists it.
 struct CaptureDevice {
   std::string name;
@@ -68,7 +76,7 @@ class PacketBackend {
   // false with error text when the library cannot list devices.
   virtual bool FindAllDevices(std::vector<CaptureDevice>& devices, std::string& error) = 0;
   virtual std::unique_ptr<CaptureChannel> Open(const std::string& device, const ChannelParams& params,
-                                               std::string& error) = 0;
+                                               OpenError& error) = 0;
   // The adapter's own MAC address, or none when the system does not know it.
   virtual std::optional<Mac> AdapterMac(const std::string& device) = 0;
 };

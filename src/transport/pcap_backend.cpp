@@ -89,12 +89,13 @@ std::optional<Mac> PacketAddress(const pcap_if_t* d) {
   return std::nullopt;
 }
 
-std::string ActivationError(pcap_t* handle, int status, const std::string& device) {
+OpenError ActivationError(pcap_t* handle, int status, const std::string& device) {
   if (status == PCAP_ERROR_PERM_DENIED)
-    return device + ": " + std::string(kNoCapturePermission) +
-           "; raw capture needs root or the capabilities cap_net_raw,cap_net_admin";
-  if (status == PCAP_ERROR_NO_SUCH_DEVICE) return device + ": no such device";
-  return device + ": " + pcap_geterr(handle);
+    return {OpenFailure::kNoPermission,
+            device + ": " + std::string(kNoCapturePermission) +
+                "; raw capture needs root or the capabilities cap_net_raw,cap_net_admin"};
+  if (status == PCAP_ERROR_NO_SUCH_DEVICE) return {OpenFailure::kNoDevice, device + ": no such device"};
+  return {OpenFailure::kOther, device + ": " + pcap_geterr(handle)};
 }
 
 }  // namespace
@@ -123,11 +124,11 @@ bool PcapBackend::FindAllDevices(std::vector<CaptureDevice>& devices, std::strin
 }
 
 std::unique_ptr<CaptureChannel> PcapBackend::Open(const std::string& device, const ChannelParams& params,
-                                                  std::string& error) {
+                                                  OpenError& error) {
   char text[PCAP_ERRBUF_SIZE] = "";
   pcap_t* handle = pcap_create(device.c_str(), text);
   if (!handle) {
-    error = text;
+    error = {OpenFailure::kOther, text};
     return nullptr;
   }
   pcap_set_snaplen(handle, std::min(params.snapLength, kMaxCaptureLength));
@@ -137,8 +138,8 @@ std::unique_ptr<CaptureChannel> PcapBackend::Open(const std::string& device, con
   pcap_set_immediate_mode(handle, 1);
   const int status = pcap_activate(handle);
   if (status < 0 || pcap_setnonblock(handle, 1, text) != 0 || pcap_get_selectable_fd(handle) < 0) {
-    error =
-        status < 0 ? ActivationError(handle, status, device) : device + ": cannot wait on the capture handle";
+    error = status < 0 ? ActivationError(handle, status, device)
+                       : OpenError{OpenFailure::kOther, device + ": cannot wait on the capture handle"};
     pcap_close(handle);
     return nullptr;
   }

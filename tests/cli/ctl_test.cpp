@@ -50,8 +50,9 @@ class NoCaptureRights : public PacketBackend {
     return wire_.FindAllDevices(devices, error);
   }
   std::unique_ptr<CaptureChannel> Open(const std::string& device, const ChannelParams&,
-                                       std::string& error) override {
-    error = device + ": " + std::string(kNoCapturePermission) + "; raw capture needs root";
+                                       OpenError& error) override {
+    error = {OpenFailure::kNoPermission,
+             device + ": " + std::string(kNoCapturePermission) + "; raw capture needs root"};
     return nullptr;
   }
   std::optional<Mac> AdapterMac(const std::string& device) override { return wire_.AdapterMac(device); }

@@ -96,8 +96,10 @@ TEST(PcapBackendTest, ListsLoopbackAsNonEthernetAndRefusesUnknownDevices) {
     EXPECT_FALSE(d.ethernet);
     EXPECT_EQ(d.ipv4, 0x7F000001u);
   }
-  EXPECT_FALSE(backend.Open("velkor-no-such-if", {65536, false, 1}, error));
-  EXPECT_NE(error.find("velkor-no-such-if"), std::string::npos);
+  OpenError failure;
+  EXPECT_FALSE(backend.Open("velkor-no-such-if", {65536, false, 1}, failure));
+  EXPECT_EQ(failure.kind, OpenFailure::kNoDevice);
+  EXPECT_NE(failure.text.find("velkor-no-such-if"), std::string::npos);
 }
 
 }  // namespace
