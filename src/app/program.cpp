@@ -3,6 +3,7 @@
 #include "pages/ports/port_settings_page.h"
 #include "pages/ports/port_settings_press_hook.h"
 #include "pages/ports/port_statistics_page.h"
+#include "pages/switch/qos_page.h"
 #include "pages/switch/save_reset_page.h"
 #include "pages/switch/switch_info_page.h"
 #include "pages/vlan/vlan_page.h"
@@ -45,10 +46,12 @@ Program::Program(TForm1& window, TransportSession& transport, ProgramDialogs dia
                          *pages_.switchInfo),
       saveReset_(
           {transport, shell_.Identifier(), shell_.GetConnection(), dialogs.prompter, dialogs.progress, busy},
-          statistics_, switchDescription_, *pages_.saveReset) {
+          statistics_, switchDescription_, *pages_.saveReset),
+      features_{transport, shell_.GetConnection(), shell_.Identifier(), dialogs.prompter} {
   WireStatistics();
   WirePortSettings();
   WireMaintenance();
+  WireSwitchFeatures();
 }
 
 void Program::WireStatistics() { pages_.portStatistics->Attach(statistics_); }
@@ -75,6 +78,8 @@ void Program::WireMaintenance() {
                                        window_.SelectPage(pages_.portSettings);
                                      }});
 }
+
+void Program::WireSwitchFeatures() { pages_.qos->Attach(&qos_); }
 
 void Program::Start() {
   window_.SetHandlers(handlers_);

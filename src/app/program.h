@@ -8,6 +8,8 @@
 #include "pages/ports/port_descriptions.h"
 #include "pages/ports/port_settings.h"
 #include "pages/ports/port_statistics.h"
+#include "pages/switch/feature_context.h"
+#include "pages/switch/qos.h"
 #include "pages/switch/save_reset.h"
 #include "pages/switch/switch_description.h"
 
@@ -39,6 +41,7 @@ class Program {
   void WireStatistics();
   void WirePortSettings();
   void WireMaintenance();
+  void WireSwitchFeatures();
 
   TForm1& window_;
   const ShellPages& pages_;
@@ -49,6 +52,8 @@ class Program {
   PortDescriptions portDescriptions_;
   SwitchDescription switchDescription_;
   SaveReset saveReset_;
+  FeatureContext features_;
+  Qos qos_{features_};
 };
 
 }  // namespace velkor
