@@ -5,6 +5,7 @@
 #include "pages/ports/port_statistics_page.h"
 #include "pages/switch/qos_page.h"
 #include "pages/switch/save_reset_page.h"
+#include "pages/switch/security_page.h"
 #include "pages/switch/switch_info_page.h"
 #include "pages/vlan/vlan_page.h"
 
@@ -79,7 +80,10 @@ void Program::WireMaintenance() {
                                      }});
 }
 
-void Program::WireSwitchFeatures() { pages_.qos->Attach(&qos_); }
+void Program::WireSwitchFeatures() {
+  pages_.qos->Attach(&qos_);
+  pages_.security->Attach(&security_);
+}
 
 void Program::Start() {
   window_.SetHandlers(handlers_);

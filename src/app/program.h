@@ -11,6 +11,7 @@
 #include "pages/switch/feature_context.h"
 #include "pages/switch/qos.h"
 #include "pages/switch/save_reset.h"
+#include "pages/switch/security.h"
 #include "pages/switch/switch_description.h"
 
 namespace velkor {
@@ -54,6 +55,7 @@ class Program {
   SaveReset saveReset_;
   FeatureContext features_;
   Qos qos_{features_};
+  Security security_{features_};
 };
 
 }  // namespace velkor

@@ -38,6 +38,7 @@ const std::vector<Command>& MaintenanceCommands();
 const std::vector<Command>& VlanCommands();
 const std::vector<Command>& QosCommands();
 const std::vector<Command>& SecurityCommands();
+const std::vector<Command>& MirrorCommands();
 
 // Reports a read that got no reply; never prints a lost value as 0.
 int SwitchLost(CommandContext& c, const std::string& what);

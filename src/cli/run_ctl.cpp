@@ -33,7 +33,7 @@ std::vector<Command> AllCommands() {
   std::vector<Command> all;
   for (const auto* group : {&SegmentCommands(), &RegisterCommands(), &PhyCommands(), &EepromCommands(),
                             &LoginCommands(), &StatisticsCommands(), &PortCommands(), &MaintenanceCommands(),
-                            &VlanCommands(), &QosCommands(), &SecurityCommands()})
+                            &VlanCommands(), &QosCommands(), &SecurityCommands(), &MirrorCommands()})
     all.insert(all.end(), group->begin(), group->end());
   return all;
 }

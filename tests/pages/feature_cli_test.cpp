@@ -55,6 +55,17 @@ TEST_F(FeatureCliTest, ManagementPortsRefuseThePortInUseAndChangeTheOthers) {
   EXPECT_TRUE(Says(out, R"({"port": ")" + inUse + R"(", "management": "on"})")) << out.str();
 }
 
+TEST_F(FeatureCliTest, AMirrorPortWithTwoMirroredPortsAndARefusal) {
+  EXPECT_EQ(Run({"mirror-port", "5", "on"}), kExitNotConnected) << "the question is answered no";
+  EXPECT_EQ(Run({"mirror-port", "5", "on", "--yes"}), kExitOk) << err.str();
+  EXPECT_EQ(Run({"mirror-rx", "6,7", "on"}), kExitOk) << err.str();
+  EXPECT_EQ(Run({"mirror-tx", "5", "on"}), kExitRefused);
+  EXPECT_TRUE(Says(err, "同一端口不能同时设置为镜像端口和被镜像端口。")) << err.str();
+  EXPECT_EQ(Run({"mirror", "--json"}), kExitOk) << err.str();
+  EXPECT_TRUE(Says(out, R"({"port": "5", "mirror": "on", "rx": "off", "tx": "off"})")) << out.str();
+  EXPECT_TRUE(Says(out, R"({"port": "7", "mirror": "off", "rx": "on", "tx": "off"})")) << out.str();
+}
+
 TEST_F(FeatureCliTest, PasswordFromAFileThenLoginsFromTheEnvironmentAndAFile) {
   terminal.interactive = false;
   EXPECT_EQ(Run({"password", "--password", "vemix", "--new-password-file", File("abcdefg\n"), "--yes"}),

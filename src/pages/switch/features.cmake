@@ -1,6 +1,7 @@
 # Switch-wide features: QoS, port mirroring, global settings, management ports and the password.
 add_library(velkor_switch_features STATIC
   switch/feature_context.cpp
+  switch/mirroring.cpp
   switch/port_bits.cpp
   switch/qos.cpp
   switch/security.cpp
@@ -15,6 +16,8 @@ if(VELKOR_GUI)
   add_library(velkor_switch_feature_widgets STATIC
     switch/qos_page.cpp
     switch/radio_marks.cpp
+    switch/security_page.cpp
+    switch/security_page.h
     switch/qos_page.h
   )
   target_include_directories(velkor_switch_feature_widgets PUBLIC ${PROJECT_SOURCE_DIR}/src)
