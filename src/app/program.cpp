@@ -3,6 +3,8 @@
 #include "pages/ports/port_settings_page.h"
 #include "pages/ports/port_settings_press_hook.h"
 #include "pages/ports/port_statistics_page.h"
+#include "pages/switch/global_settings_page.h"
+#include "pages/switch/mirroring_page.h"
 #include "pages/switch/qos_page.h"
 #include "pages/switch/save_reset_page.h"
 #include "pages/switch/security_page.h"
@@ -83,6 +85,8 @@ void Program::WireMaintenance() {
 void Program::WireSwitchFeatures() {
   pages_.qos->Attach(&qos_);
   pages_.security->Attach(&security_);
+  pages_.mirroring->Attach(&mirroring_);
+  pages_.globalSettings->Attach(&globalSettings_);
 }
 
 void Program::Start() {

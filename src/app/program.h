@@ -9,6 +9,8 @@
 #include "pages/ports/port_settings.h"
 #include "pages/ports/port_statistics.h"
 #include "pages/switch/feature_context.h"
+#include "pages/switch/global_settings.h"
+#include "pages/switch/mirroring.h"
 #include "pages/switch/qos.h"
 #include "pages/switch/save_reset.h"
 #include "pages/switch/security.h"
@@ -56,6 +58,8 @@ class Program {
   FeatureContext features_;
   Qos qos_{features_};
   Security security_{features_};
+  Mirroring mirroring_{features_};
+  GlobalSettings globalSettings_{features_};
 };
 
 }  // namespace velkor

@@ -39,6 +39,7 @@ const std::vector<Command>& VlanCommands();
 const std::vector<Command>& QosCommands();
 const std::vector<Command>& SecurityCommands();
 const std::vector<Command>& MirrorCommands();
+const std::vector<Command>& GlobalCommands();
 
 // Reports a read that got no reply; never prints a lost value as 0.
 int SwitchLost(CommandContext& c, const std::string& what);

@@ -33,7 +33,8 @@ std::vector<Command> AllCommands() {
   std::vector<Command> all;
   for (const auto* group : {&SegmentCommands(), &RegisterCommands(), &PhyCommands(), &EepromCommands(),
                             &LoginCommands(), &StatisticsCommands(), &PortCommands(), &MaintenanceCommands(),
-                            &VlanCommands(), &QosCommands(), &SecurityCommands(), &MirrorCommands()})
+                            &VlanCommands(), &QosCommands(), &SecurityCommands(), &MirrorCommands(),
+        &GlobalCommands()})
     all.insert(all.end(), group->begin(), group->end());
   return all;
 }

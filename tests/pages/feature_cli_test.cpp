@@ -46,6 +46,14 @@ TEST_F(FeatureCliTest, QosSourceRatioAndPortPriorities) {
   EXPECT_EQ(Run({"qos", "--ratio", "9:1"}), kExitUsage);
 }
 
+TEST_F(FeatureCliTest, GlobalSettingsChangeAnySubset) {
+  EXPECT_EQ(Run({"global", "--storm-filter", "on", "--igmp-snooping", "on", "--json"}), kExitOk) << err.str();
+  EXPECT_TRUE(Says(out, R"("storm-filter": "on", "loop-detect": "off", "igmp-snooping": "on"})"))
+      << out.str();
+  EXPECT_EQ(Switch().Peek(0x0607) & 0x1C, 0x0Cu);
+  EXPECT_EQ(Run({"global", "--loop-detect", "maybe"}), kExitUsage);
+}
+
 TEST_F(FeatureCliTest, ManagementPortsRefuseThePortInUseAndChangeTheOthers) {
   const std::string inUse = PanelNameOf(Switch().LocalPort());
   EXPECT_EQ(Run({"mgmt-ports", inUse + ",9", "off"}), kExitRefused) << err.str();

@@ -1,5 +1,6 @@
 # Tests of the switch-wide feature pages.
 velkor_page_tests(switch_feature_tests velkor_switch_features
+  global_settings_test.cpp
   mirroring_test.cpp
   qos_test.cpp
   security_test.cpp

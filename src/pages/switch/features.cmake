@@ -1,6 +1,7 @@
 # Switch-wide features: QoS, port mirroring, global settings, management ports and the password.
 add_library(velkor_switch_features STATIC
   switch/feature_context.cpp
+  switch/global_settings.cpp
   switch/mirroring.cpp
   switch/port_bits.cpp
   switch/qos.cpp
@@ -14,6 +15,10 @@ target_link_libraries(velkor_pages INTERFACE velkor_switch_features)
 
 if(VELKOR_GUI)
   add_library(velkor_switch_feature_widgets STATIC
+    switch/global_settings_page.cpp
+    switch/global_settings_page.h
+    switch/mirroring_page.cpp
+    switch/mirroring_page.h
     switch/qos_page.cpp
     switch/radio_marks.cpp
     switch/security_page.cpp
