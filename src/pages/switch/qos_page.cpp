@@ -1,7 +1,7 @@
 #include "pages/switch/qos_page.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
@@ -77,12 +77,17 @@ QosPage::QosPage(QWidget* parent)
     menu_->exec(ports_->viewport()->mapToGlobal(at));
   });
 
-  auto* layout = new QGridLayout(this);
-  layout->addWidget(sourceGroup, 0, 0);
-  layout->addWidget(ratioGroup, 1, 0);
-  layout->addWidget(new QLabel(QStringLiteral("端口优先级"), this), 0, 1);
-  layout->addWidget(new QLabel(QStringLiteral("（启用基于端口的优先级后才能设置）"), this), 1, 1);
-  layout->addWidget(ports_, 2, 1, 2, 1);
+  auto* left = new QVBoxLayout;
+  left->addWidget(sourceGroup);
+  left->addWidget(ratioGroup);
+  left->addStretch(1);
+  auto* right = new QVBoxLayout;
+  right->addWidget(new QLabel(QStringLiteral("端口优先级"), this));
+  right->addWidget(new QLabel(QStringLiteral("（启用基于端口的优先级后才能设置）"), this));
+  right->addWidget(ports_, 1);
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(left);
+  layout->addLayout(right, 1);
 }
 
 void QosPage::Fill() {
