@@ -67,6 +67,9 @@ TEST(QosSource, PortOffWritesSurroundTheChangeAndRestoreWhatWasOn) {
   EXPECT_EQ(rig.WritesOf(kControl), std::vector<uint32_t>{0x0001});
 
   rig.Clear();
+  EXPECT_EQ(rig.qos.SetSource(PrioritySource::kDiffServ), Outcome::kDone);
+  EXPECT_TRUE(rig.Agent().Writes().empty()) << "the source in force is not written again";
+
   rig.Switch().Poke(kControl, 0x001E);
   EXPECT_EQ(rig.qos.SetSource(PrioritySource::kPort), Outcome::kDone);
   EXPECT_EQ(rig.WritesOf(kControl), (std::vector<uint32_t>{0x0018, 0x0018}));

@@ -19,6 +19,20 @@ constexpr uint32_t kSourceBits = kDiffServBit | kDot1pBit;
 constexpr uint32_t kPortSourceClear = 0x0007;
 constexpr uint32_t kRatioBits = 0x0018;
 constexpr int kRatioShift = 3;
+// The source the control register selects; none for the conflicting combination.
+std::optional<PrioritySource> SourceOf(uint32_t control) {
+  switch (control & kSourceBits) {
+    case 0:
+      return PrioritySource::kPort;
+    case kDiffServBit:
+      return PrioritySource::kDiffServ;
+    case kDot1pBit:
+      return PrioritySource::kDot1p;
+    default:
+      return std::nullopt;
+  }
+}
+
 }  // namespace
 
 Outcome Qos::Fill() {
@@ -26,21 +40,14 @@ Outcome Qos::Fill() {
   state_ = {};
   const auto control = c_.Read(kControl);
   if (!control) return Outcome::kNoAnswer;
-  if ((*control & kSourceBits) == kSourceBits) {
+  state_.source = SourceOf(*control);
+  if (!state_.source) {
     c_.prompter.Error(Message(MessageId::kConflictingPriority));
     c_.connection.Disconnect(false);
     return Outcome::kSwitchLost;
   }
   state_.ratio = static_cast<QosRatio>((*control & kRatioBits) >> kRatioShift);
-  if (*control & kDiffServBit) {
-    state_.source = PrioritySource::kDiffServ;
-    return Outcome::kDone;
-  }
-  if (*control & kDot1pBit) {
-    state_.source = PrioritySource::kDot1p;
-    return Outcome::kDone;
-  }
-  state_.source = PrioritySource::kPort;
+  if (*state_.source != PrioritySource::kPort) return Outcome::kDone;
   state_.listEnabled = true;
   const PortLayout& layout = c_.Layout();
   PortBitBatch priorities(c_.Engine(), {kPriority}, layout.PortSlots());
@@ -79,6 +86,9 @@ Outcome Qos::SetSource(PrioritySource source) {
   if (!c_.connection.CheckConnection()) return Outcome::kSwitchLost;
   const auto control = c_.Read(kControl);
   if (!control) return c_.Unanswered();
+  const auto took = [source](const QosState& s) { return s.source == source; };
+  // Choosing the source already in force changes nothing: no port goes off, no priority is lost.
+  if (SourceOf(*control) == source) return Refilled(took);
   RegisterEngine& engine = c_.Engine();
   const auto clearPriorities = [&engine] {
     engine.WriteRegister(kPriority.low, 0);
@@ -105,7 +115,7 @@ Outcome Qos::SetSource(PrioritySource source) {
       break;
   }
   if (written != Outcome::kDone) return written;
-  return Refilled([source](const QosState& s) { return s.source == source; });
+  return Refilled(took);
 }
 
 Outcome Qos::SetRatio(QosRatio ratio) {
