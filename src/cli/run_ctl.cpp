@@ -31,10 +31,10 @@ namespace {
 
 std::vector<Command> AllCommands() {
   std::vector<Command> all;
-  for (const auto* group : {&SegmentCommands(), &RegisterCommands(), &PhyCommands(), &EepromCommands(),
-                            &LoginCommands(), &StatisticsCommands(), &PortCommands(), &MaintenanceCommands(),
-                            &VlanCommands(), &QosCommands(), &SecurityCommands(), &MirrorCommands(),
-        &GlobalCommands()})
+  for (const auto* group :
+       {&SegmentCommands(), &RegisterCommands(), &PhyCommands(), &EepromCommands(), &LoginCommands(),
+        &StatisticsCommands(), &PortCommands(), &MaintenanceCommands(), &VlanCommands(), &QosCommands(),
+        &SecurityCommands(), &MirrorCommands(), &GlobalCommands()})
     all.insert(all.end(), group->begin(), group->end());
   return all;
 }
