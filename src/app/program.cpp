@@ -3,7 +3,11 @@
 #include "pages/ports/port_settings_page.h"
 #include "pages/ports/port_settings_press_hook.h"
 #include "pages/ports/port_statistics_page.h"
+#include "pages/switch/global_settings_page.h"
+#include "pages/switch/mirroring_page.h"
+#include "pages/switch/qos_page.h"
 #include "pages/switch/save_reset_page.h"
+#include "pages/switch/security_page.h"
 #include "pages/switch/switch_info_page.h"
 #include "pages/vlan/vlan_mode_page.h"
 #include "pages/vlan/vlan_table_pages.h"
@@ -47,11 +51,13 @@ Program::Program(TForm1& window, TransportSession& transport, ProgramDialogs dia
       saveReset_(
           {transport, shell_.Identifier(), shell_.GetConnection(), dialogs.prompter, dialogs.progress, busy},
           statistics_, switchDescription_, *pages_.saveReset),
-      vlan_({transport, shell_.GetConnection(), shell_.Identifier(), dialogs.prompter}) {
+      vlan_({transport, shell_.GetConnection(), shell_.Identifier(), dialogs.prompter}),
+      features_{transport, shell_.GetConnection(), shell_.Identifier(), dialogs.prompter} {
   WireStatistics();
   WirePortSettings();
   WireMaintenance();
   WireVlan();
+  WireSwitchFeatures();
 }
 
 void Program::WireStatistics() { pages_.portStatistics->Attach(statistics_); }
@@ -90,6 +96,13 @@ void Program::WireVlan() {
   });
   pages_.portVlan->Attach(&vlan_.portBased, &vlan_.context.prompter);
   pages_.dot1qVlan->Attach(&vlan_.dot1q, &vlan_.context.prompter);
+}
+
+void Program::WireSwitchFeatures() {
+  pages_.qos->Attach(&qos_);
+  pages_.security->Attach(&security_);
+  pages_.mirroring->Attach(&mirroring_);
+  pages_.globalSettings->Attach(&globalSettings_);
 }
 
 void Program::Start() {

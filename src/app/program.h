@@ -8,7 +8,12 @@
 #include "pages/ports/port_descriptions.h"
 #include "pages/ports/port_settings.h"
 #include "pages/ports/port_statistics.h"
+#include "pages/switch/feature_context.h"
+#include "pages/switch/global_settings.h"
+#include "pages/switch/mirroring.h"
+#include "pages/switch/qos.h"
 #include "pages/switch/save_reset.h"
+#include "pages/switch/security.h"
 #include "pages/switch/switch_description.h"
 #include "pages/vlan/vlan_logic.h"
 
@@ -41,6 +46,7 @@ class Program {
   void WirePortSettings();
   void WireMaintenance();
   void WireVlan();
+  void WireSwitchFeatures();
 
   TForm1& window_;
   const ShellPages& pages_;
@@ -52,6 +58,11 @@ class Program {
   SwitchDescription switchDescription_;
   SaveReset saveReset_;
   VlanLogic vlan_;
+  FeatureContext features_;
+  Qos qos_{features_};
+  Security security_{features_};
+  Mirroring mirroring_{features_};
+  GlobalSettings globalSettings_{features_};
 };
 
 }  // namespace velkor

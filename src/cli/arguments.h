@@ -26,8 +26,25 @@ struct Arguments {
 };
 
 // The options every command accepts; a command ignores those that mean nothing to it.
-inline const std::set<std::string> kValueOptions{"password", "code", "watch", "rx",  "tx",
-                                                 "speed",    "flow", "state", "vid", "ports"};
+inline const std::set<std::string> kValueOptions{"password",
+                                                 "code",
+                                                 "watch",
+                                                 "rx",
+                                                 "tx",
+                                                 "speed",
+                                                 "flow",
+                                                 "state",
+                                                 "vid",
+                                                 "ports",
+                                                 "source",
+                                                 "ratio",
+                                                 "password-file",
+                                                 "new-password-file",
+                                                 "broadcast-control",
+                                                 "multicast-control",
+                                                 "storm-filter",
+                                                 "loop-detect",
+                                                 "igmp-snooping"};
 inline const std::set<std::string> kFlagOptions{"yes", "force"};
 
 // none (with error text) when an option is unknown or lacks its value.

@@ -36,6 +36,10 @@ const std::vector<Command>& StatisticsCommands();
 const std::vector<Command>& PortCommands();
 const std::vector<Command>& MaintenanceCommands();
 const std::vector<Command>& VlanCommands();
+const std::vector<Command>& QosCommands();
+const std::vector<Command>& SecurityCommands();
+const std::vector<Command>& MirrorCommands();
+const std::vector<Command>& GlobalCommands();
 
 // Reports a read that got no reply; never prints a lost value as 0.
 int SwitchLost(CommandContext& c, const std::string& what);

@@ -12,7 +12,8 @@ ConnectOutcome CtlConnectDialog::Run(const std::string& modelName, const std::st
     return {};
   }
   // The switch compares GBK bytes; the connection converts from UTF-8, whatever the terminal uses.
-  return {ConnectOutcome::Kind::kConnect, terminal_.FromLocal(*password), {}};
+  used_ = terminal_.FromLocal(*password);
+  return {ConnectOutcome::Kind::kConnect, *used_, {}};
 }
 
 }  // namespace velkor::cli

@@ -9,8 +9,8 @@
 
 namespace velkor::cli {
 
-// The password dialog on the command line: the password from --password, or asked for without echo
-// at a terminal; or, for a recovery, the code from --code.
+// The password dialog on the command line: the password given (--password, --password-file or the
+// environment), or asked for without echo at a terminal; or, for a recovery, the code from --code.
 class CtlConnectDialog : public ConnectDialog {
  public:
   CtlConnectDialog(Terminal& terminal, std::ostream& err) : terminal_(terminal), err_(err) {}
@@ -18,12 +18,14 @@ class CtlConnectDialog : public ConnectDialog {
   void UsePassword(std::optional<std::string> password) { password_ = std::move(password); }
   void UseRecoveryCode(std::string code) { code_ = std::move(code); }
   ConnectOutcome Run(const std::string& modelName, const std::string& macText) override;
+  const std::optional<std::string>& PasswordUsed() const { return used_; }
 
  private:
   Terminal& terminal_;
   std::ostream& err_;
   std::optional<std::string> password_;
   std::optional<std::string> code_;
+  std::optional<std::string> used_;
 };
 
 }  // namespace velkor::cli

@@ -33,14 +33,15 @@ std::vector<Command> AllCommands() {
   std::vector<Command> all;
   for (const auto* group :
        {&SegmentCommands(), &RegisterCommands(), &PhyCommands(), &EepromCommands(), &LoginCommands(),
-        &StatisticsCommands(), &PortCommands(), &MaintenanceCommands(), &VlanCommands()})
+        &StatisticsCommands(), &PortCommands(), &MaintenanceCommands(), &VlanCommands(), &QosCommands(),
+        &SecurityCommands(), &MirrorCommands(), &GlobalCommands()})
     all.insert(all.end(), group->begin(), group->end());
   return all;
 }
 
 void Usage(std::ostream& s) {
-  s << "usage: velkorctl COMMAND [OPERANDS] [--iface NAME] [--switch MAC] [--password PASSWORD] [--yes] "
-       "[--json]\n"
+  s << "usage: velkorctl COMMAND [OPERANDS] [--iface NAME] [--switch MAC] [--password PASSWORD |\n"
+       "  --password-file FILE] [--yes] [--json]   (VELKOR_PASSWORD, when set, is the login password)\n"
        "commands:\n";
   for (const Command& c : AllCommands()) s << "  " << c.synopsis << "\n";
   s << "numbers are decimal or 0x hexadecimal; --iface and --switch may be left out when only one answers\n"

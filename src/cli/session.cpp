@@ -1,6 +1,7 @@
 #include "cli/session.h"
 
 #include "cli/exit_codes.h"
+#include "cli/password_source.h"
 #include "device/message_table.h"
 #include "device/model.h"
 #include "transport/pcap_backend.h"
@@ -9,6 +10,7 @@ namespace velkor::cli {
 
 CtlSession::CtlSession(PacketBackend& backend, Clock& clock, Terminal& terminal, std::ostream& err)
     : err_(err),
+      terminal_(terminal),
       transport_(backend, clock, errors_, busy_),
       prompter_(terminal, err),
       dialog_(terminal, err),
@@ -112,8 +114,13 @@ int CtlSession::Reach(const Arguments& args) {
 }
 
 int CtlSession::Connect(const Arguments& args) {
+  const PasswordText password = LoginPassword(args, terminal_);
+  if (!password.error.empty()) {
+    err_ << "velkorctl: " << password.error << "\n";
+    return kExitUsage;
+  }
   if (const int e = Reach(args)) return e;
-  dialog_.UsePassword(args.Value("password"));
+  dialog_.UsePassword(password.password);
   return LogIn();
 }
 

@@ -40,6 +40,9 @@ class CtlSession {
   SwitchIdentifier& Identifier() { return identifier_; }
   Connection& GetConnection() { return connection_; }
   CtlPrompter& Prompts() { return prompter_; }
+  Terminal& GetTerminal() { return terminal_; }
+  // The password the login used, as UTF-8; none before a login or after a recovery.
+  const std::optional<std::string>& LoginPasswordUsed() const { return dialog_.PasswordUsed(); }
   ProgressUi& Progress() { return progress_; }
   BusyIndicator& Busy() { return busy_; }
   std::ostream& Err() { return err_; }
@@ -50,6 +53,7 @@ class CtlSession {
   int Reach(const Arguments& args);
 
   std::ostream& err_;
+  Terminal& terminal_;
   std::ostringstream errors_;
   BusyIndicator busy_;
   TransportSession transport_;

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <clocale>
+#include <cstdlib>
 #include <iostream>
 
 #include "device/gbk_text.h"
@@ -33,6 +34,11 @@ class EchoOff {
 };
 
 }  // namespace
+
+std::optional<std::string> Terminal::Environment(const std::string& name) const {
+  const char* value = std::getenv(name.c_str());
+  return value ? std::optional<std::string>(value) : std::nullopt;
+}
 
 SystemTerminal::SystemTerminal() {
   std::setlocale(LC_CTYPE, "");

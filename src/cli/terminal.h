@@ -18,6 +18,8 @@ class Terminal {
   virtual std::string Local(std::string_view utf8) const = 0;
   // Text the user gave in the terminal's character set (typed, or on the command line), as UTF-8.
   virtual std::string FromLocal(std::string_view local) const = 0;
+  // The process environment's variable name, or none when it is not set.
+  virtual std::optional<std::string> Environment(const std::string& name) const;
 };
 
 // Standard input and error of the process, in the locale's character set.

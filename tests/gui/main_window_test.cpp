@@ -59,15 +59,14 @@ TEST(MainWindowTest, SheetsAndPagesStartAsListedWithOnlyTheNetworkSheetShown) {
                                     {"交换机系统设置及断开连接", false}});
   ExpectTabs(PagesOf(window, Sheet::kNetwork), {{"交换机信息", true}});
   ExpectTabs(PagesOf(window, Sheet::kSwitchStatus), {{"端口状态", false}, {"端口统计信息", true}});
-  // QoS and security have no page yet: no blank tab stands in for them.
   ExpectTabs(PagesOf(window, Sheet::kSwitchConfiguration), {{"全局设置", false},
                                                             {"端口设置", true},
-                                                            {"QoS设置", false},
+                                                            {"QoS设置", true},
                                                             {"VLAN设置", true},
                                                             {"基于端口的VLAN设置", false},
                                                             {"802.1Q VLAN设置", false},
                                                             {"端口镜像设置", false},
-                                                            {"安全设置", false}});
+                                                            {"安全设置", true}});
   ExpectTabs(PagesOf(window, Sheet::kSystem), {{"恢复与保存设置及断开连接", true},
                                                {"General Information", false},
                                                {"VLAN Related Information", false},

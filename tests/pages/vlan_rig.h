@@ -22,15 +22,6 @@ struct VlanRig : EmulatedConnection<> {
   }
 
   const PortLayout& Layout() const { return identifier.Layout(); }
-  // Loses every reply to a read of reg from the next one on.
-  void LoseReadsOf(uint16_t reg) {
-    Agent().Faults().Add({.kind = sim::FaultKind::kLose, .target = sim::FaultTarget::kGet, .reg = reg});
-  }
-  std::vector<std::string> Texts() const {
-    std::vector<std::string> texts;
-    for (const Prompt& p : prompter.shown) texts.push_back(p.text);
-    return texts;
-  }
   // Enters mode with the page's own mode change, answering its question Yes, and fills its page.
   void EnterMode(VlanMode mode) {
     if (settings.Mode() == VlanMode::kPortBased || settings.Mode() == VlanMode::kDot1q)

@@ -51,6 +51,15 @@ class EmulatedConnection {
 
   sim::EmulatedSwitch& Switch() { return segment.Switch(0); }
   sim::ManagementAgent& Agent() { return segment.Agent(0); }
+  // Loses every reply to a read of reg from the next one on.
+  void LoseReadsOf(uint16_t reg) {
+    Agent().Faults().Add({.kind = sim::FaultKind::kLose, .target = sim::FaultTarget::kGet, .reg = reg});
+  }
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> texts;
+    for (const Prompt& p : prompter.shown) texts.push_back(p.text);
+    return texts;
+  }
   // The sets the switch took of reg since the last clear.
   std::vector<uint32_t> WritesOf(uint16_t reg) {
     std::vector<uint32_t> values;

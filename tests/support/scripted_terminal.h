@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@ class ScriptedTerminal : public cli::Terminal {
   std::deque<std::string> replies;
   std::vector<std::string> prompts;
   std::string charset = "UTF-8";
+  std::map<std::string, std::string> environment;
 
   bool Interactive() const override { return interactive; }
   std::optional<std::string> ReadLine(const std::string& prompt, bool secret) override {
@@ -30,6 +32,10 @@ class ScriptedTerminal : public cli::Terminal {
   }
   std::string Local(std::string_view utf8) const override;
   std::string FromLocal(std::string_view local) const override;
+  std::optional<std::string> Environment(const std::string& name) const override {
+    const auto it = environment.find(name);
+    return it == environment.end() ? std::nullopt : std::optional(it->second);
+  }
 };
 
 }  // namespace velkor::testing

@@ -14,7 +14,7 @@ add_library(velkor_vlan STATIC
   vlan/vlan_table.cpp
 )
 target_include_directories(velkor_vlan PUBLIC ${PROJECT_SOURCE_DIR}/src)
-target_link_libraries(velkor_vlan PUBLIC velkor_port_settings velkor_maintenance velkor_device)
+target_link_libraries(velkor_vlan PUBLIC velkor_switch_features velkor_port_settings velkor_maintenance velkor_device)
 # Headless: no Qt, so nothing for moc.
 set_target_properties(velkor_vlan PROPERTIES AUTOMOC OFF)
 target_link_libraries(velkor_pages INTERFACE velkor_vlan)

@@ -1,23 +1,11 @@
 #pragma once
 
-#include "device/connection.h"
-#include "device/identification.h"
-#include "device/outcome.h"
-#include "device/prompter.h"
-#include "transport/transport_session.h"
+#include "pages/switch/feature_context.h"
 
 namespace velkor {
 
 // What the VLAN pages reach: the switch, the connection, and the user.
-struct VlanContext {
-  TransportSession& transport;
-  Connection& connection;
-  const SwitchIdentifier& identifier;
-  Prompter& prompter;
-
-  RegisterEngine& Engine() { return transport.engine; }
-  const PortLayout& Layout() const { return identifier.Layout(); }
-  int ModelCode() const { return connection.State().modelCode; }
+struct VlanContext : FeatureContext {
   // A read stayed unanswered: nothing was written from it; the user is told, unless the
   // connection has gone (then that was said).
   Outcome Unanswered(Outcome whileAnswering = Outcome::kNoAnswer);
