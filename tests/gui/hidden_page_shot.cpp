@@ -3,46 +3,26 @@
 #include <QApplication>
 #include <QTabWidget>
 #include <cstdio>
-#include <sstream>
 
-#include "app/program.h"
+#include "gui/program_rig.h"
 #include "pages/switch/mirroring_page.h"
-#include "sim/segment.h"
-#include "support/scripted_connection_ui.h"
-#include "support/scripted_prompter.h"
-#include "testing/virtual_clock.h"
 
 namespace velkor {
 namespace {
 
-struct NoDescription : PortDescriptionPrompt {
-  std::optional<std::string> Ask() override { return std::nullopt; }
-};
-
 // A QX-F16A whose chip port 4 mirrors what chip ports 0 and 1 receive and send.
 int Shoot(const char* path) {
-  VirtualClock clock;
-  MemoryWire wire{clock};
-  sim::Segment segment{clock};
-  std::ostringstream errors;
-  BusyIndicator busy;
-  TransportSession transport{wire, clock, errors, busy};
-  testing::ScriptedPrompter prompter;
-  testing::ScriptedConnectDialog dialog;
-  testing::CountingProgressUi progress;
-  NoDescription portDescription;
-  TForm1 window;
-  Program program{window, transport, {prompter, dialog, progress, portDescription}, busy, [] {}};
-
-  segment.AddSwitch({.modelCode = 1, .mac = {0x02, 0x10, 0, 0, 0, 0x01}});
-  segment.Switch(0).Write(0x0219, 0x0010);
-  segment.Switch(0).Write(0x021B, 0x0003);
-  segment.Switch(0).Write(0x021D, 0x0003);
-  wire.AddDevice({"veth0", "", 0x0A000001u}, Mac{0x02, 0, 0, 0, 0, 0x01}, &segment);
-  program.Start();
+  testing::ProgramRig rig;
+  TForm1& window = rig.window;
+  rig.segment.AddSwitch({.modelCode = 1, .mac = {0x02, 0x10, 0, 0, 0, 0x01}});
+  rig.segment.Switch(0).Write(0x0219, 0x0010);
+  rig.segment.Switch(0).Write(0x021B, 0x0003);
+  rig.segment.Switch(0).Write(0x021D, 0x0003);
+  rig.wire.AddDevice({"veth0", "", 0x0A000001u}, Mac{0x02, 0, 0, 0, 0, 0x01}, &rig.segment);
+  rig.program.Start();
   QCoreApplication::processEvents();
-  dialog.outcomes = {{ConnectOutcome::Kind::kConnect, "vemix", ""}};
-  program.GetShell().SwitchListDoubleClick(0);
+  rig.dialog.outcomes = {{ConnectOutcome::Kind::kConnect, "vemix", ""}};
+  rig.program.GetShell().SwitchListDoubleClick(0);
   QCoreApplication::processEvents();
 
   MirroringPage* page = window.Pages().mirroring;

@@ -13,19 +13,15 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-#include <sstream>
 
 #include "device/message_table.h"
+#include "gui/program_rig.h"
 #include "pages/ports/port_settings_page.h"
 #include "pages/switch/qos_page.h"
 #include "pages/switch/save_reset_page.h"
 #include "pages/switch/switch_info_page.h"
 #include "pages/vlan/vlan_mode_page.h"
 #include "pages/vlan/vlan_table_pages.h"
-#include "sim/segment.h"
-#include "support/scripted_connection_ui.h"
-#include "support/scripted_prompter.h"
-#include "testing/virtual_clock.h"
 
 namespace velkor {
 namespace {
@@ -36,25 +32,8 @@ ConnectOutcome Password(const std::string& p) { return {ConnectOutcome::Kind::kC
 
 // The whole program as main() assembles it, on the offscreen platform, with emulated switches on
 // the in-memory wire and the user's answers scripted.
-class ProgramTest : public ::testing::Test {
+class ProgramTest : public ::testing::Test, protected testing::ProgramRig {
  protected:
-  VirtualClock clock;
-  MemoryWire wire{clock};
-  sim::Segment segment{clock};
-  std::ostringstream errors;
-  BusyIndicator busy;
-  TransportSession transport{wire, clock, errors, busy};
-  testing::ScriptedPrompter prompter;
-  testing::ScriptedConnectDialog dialog;
-  testing::CountingProgressUi progress;
-  TForm1 window;
-  int listingFailures = 0;
-  struct NoDescription : PortDescriptionPrompt {
-    std::optional<std::string> Ask() override { return std::nullopt; }
-  } portDescription;
-  Program program{
-      window, transport, {prompter, dialog, progress, portDescription}, busy, [this] { ++listingFailures; }};
-
   // A QX-F16A, a QX-G26A and a switch of model code 5, on one adapter unless a test adds more.
   void AttachSwitches() {
     segment.AddSwitch({.modelCode = 1, .mac = {0x02, 0x10, 0, 0, 0, 0x01}});
