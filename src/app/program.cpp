@@ -64,11 +64,14 @@ void Program::WireStatistics() { pages_.portStatistics->Attach(statistics_); }
 
 void Program::WirePortSettings() {
   pages_.portSettings->Attach(&portSettings_, &portDescriptions_);
-  portSettings_.SetHooks({.repaintSheet = [this] { window_.repaint(); },
-                          .selectPortSettingsPage = [this] { window_.SelectPage(pages_.portSettings); },
-                          .vlanPageShow = [this] { pages_.vlan->Fill(); },
-                          .vlanPageActive = [this] { return window_.PageInFront(pages_.vlan); },
-                          .revealVlanPage = [this] { window_.SetPageVisible(pages_.vlan, true); }});
+  portSettings_.SetHooks(
+      {.trunkingEnabledClick = [this] { TrunkingEnabledClick(portSettings_, vlan_.trunks); },
+       .trunkingDisabledClick = [this] { TrunkingDisabledClick(portSettings_, vlan_.trunks); },
+       .repaintSheet = [this] { window_.repaint(); },
+       .selectPortSettingsPage = [this] { window_.SelectPage(pages_.portSettings); },
+       .vlanPageShow = [this] { pages_.vlan->Fill(); },
+       .vlanPageActive = [this] { return window_.PageInFront(pages_.vlan); },
+       .revealVlanPage = [this] { window_.SetPageVisible(pages_.vlan, true); }});
   OnSheetTabsPressed(pages_.vlan, [this] { portSettings_.SwitchConfigurationPageControlMouseDown(); });
 }
 

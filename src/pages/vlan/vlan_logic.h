@@ -2,6 +2,7 @@
 
 #include "pages/vlan/dot1q_vlan.h"
 #include "pages/vlan/port_vlan.h"
+#include "pages/vlan/trunk_enabling.h"
 #include "pages/vlan/vlan_settings.h"
 
 namespace velkor {
@@ -15,6 +16,7 @@ struct VlanLogic {
   VlanSettings settings{context};
   PortVlan portBased{context, tables.portBased};
   Dot1qVlan dot1q{context, tables.dot1q};
+  TrunkEnabling trunks{context, tables};
 };
 
 }  // namespace velkor

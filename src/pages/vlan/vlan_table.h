@@ -46,6 +46,7 @@ class VlanTable {
   // Entry e, or an empty one beyond the table.
   VlanEntry Entry(int e) const { return Valid(e) ? entries_[static_cast<size_t>(e)] : VlanEntry{}; }
   uint32_t ValidMask() const { return validMask_; }
+  VlanTableKind Kind() const { return kind_; }
   int ModelCode() const { return modelCode_; }
 
  private:
