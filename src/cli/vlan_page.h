@@ -17,6 +17,8 @@ class CtlVlan {
   VlanSettings& Settings() { return vlan_.settings; }
   PortVlan& PortBased() { return vlan_.portBased; }
   Dot1qVlan& Dot1q() { return vlan_.dot1q; }
+  TrunkEnabling& Trunks() { return vlan_.trunks; }
+  VlanContext& Context() { return vlan_.context; }
   const VlanTables& Tables() const { return vlan_.tables; }
   const PortLayout& Layout() const { return session_.Identifier().Layout(); }
   int ModelCode() const { return session_.GetConnection().State().modelCode; }
