@@ -58,4 +58,14 @@ std::optional<uint32_t> ParseNumber(const std::string& text, uint32_t max) {
   return static_cast<uint32_t>(n);
 }
 
+bool ParseWatch(const std::string& text, uint32_t& seconds, std::optional<uint32_t>& count) {
+  const size_t x = text.find('x');
+  const auto s = ParseNumber(text.substr(0, x), kMaxWatchSeconds);
+  if (!s || *s == 0) return false;
+  seconds = *s;
+  if (x == std::string::npos) return true;
+  count = ParseNumber(text.substr(x + 1), UINT32_MAX);
+  return count && *count != 0;
+}
+
 }  // namespace velkor::cli

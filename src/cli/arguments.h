@@ -53,4 +53,8 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, st
 // "0x1A" or "26"; none unless the whole text is a number not above max.
 std::optional<uint32_t> ParseNumber(const std::string& text, uint32_t max);
 
+inline constexpr uint32_t kMaxWatchSeconds = 86400;
+// "SECONDS" or "SECONDSxCOUNT" of --watch: the interval and, when given, how many rounds to run.
+bool ParseWatch(const std::string& text, uint32_t& seconds, std::optional<uint32_t>& count);
+
 }  // namespace velkor::cli

@@ -41,6 +41,7 @@ const std::vector<Command>& SecurityCommands();
 const std::vector<Command>& MirrorCommands();
 const std::vector<Command>& GlobalCommands();
 const std::vector<Command>& TrunkCommands();
+const std::vector<Command>& StatusCommands();
 
 // Reports a read that got no reply; never prints a lost value as 0.
 int SwitchLost(CommandContext& c, const std::string& what);

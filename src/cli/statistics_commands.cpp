@@ -18,8 +18,6 @@ namespace {
 constexpr std::array<std::string_view, 3> kCounterNames{"rx", "tx", "drop"};
 constexpr std::array<std::string_view, 4> kUnitNames{"bytes", "frames", "crc", "collisions"};
 
-constexpr uint32_t kMaxWatchSeconds = 86400;
-
 template <typename T, size_t N>
 std::optional<T> Named(const std::array<std::string_view, N>& names, const std::string& text) {
   for (size_t i = 0; i < N; ++i)
@@ -59,17 +57,6 @@ std::optional<std::vector<size_t>> Ports(CommandContext& c, const std::string& t
   auto rows = ParsePortList(text, c.session.Identifier().Layout(), error);
   if (!rows) c.err << "velkorctl: " << c.args.command << ": " << error << "\n";
   return rows;
-}
-
-// "SECONDS" or "SECONDSxCOUNT": the interval and, when given, how many readings to print.
-bool ParseWatch(const std::string& text, uint32_t& seconds, std::optional<uint32_t>& count) {
-  const size_t x = text.find('x');
-  const auto s = ParseNumber(text.substr(0, x), kMaxWatchSeconds);
-  if (!s || *s == 0) return false;
-  seconds = *s;
-  if (x == std::string::npos) return true;
-  count = ParseNumber(text.substr(x + 1), UINT32_MAX);
-  return count && *count != 0;
 }
 
 int ReadOnce(CommandContext& c, const std::vector<size_t>& rows) {
