@@ -3,6 +3,7 @@
 #include "pages/ports/port_settings_page.h"
 #include "pages/ports/port_settings_press_hook.h"
 #include "pages/ports/port_statistics_page.h"
+#include "pages/ports/port_status_page.h"
 #include "pages/switch/global_settings_page.h"
 #include "pages/switch/mirroring_page.h"
 #include "pages/switch/qos_page.h"
@@ -60,7 +61,10 @@ Program::Program(TForm1& window, TransportSession& transport, ProgramDialogs dia
   WireSwitchFeatures();
 }
 
-void Program::WireStatistics() { pages_.portStatistics->Attach(statistics_); }
+void Program::WireStatistics() {
+  pages_.portStatistics->Attach(statistics_);
+  pages_.portStatus->Attach(&portStatus_);
+}
 
 void Program::WirePortSettings() {
   pages_.portSettings->Attach(&portSettings_, &portDescriptions_);

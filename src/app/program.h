@@ -8,6 +8,7 @@
 #include "pages/ports/port_descriptions.h"
 #include "pages/ports/port_settings.h"
 #include "pages/ports/port_statistics.h"
+#include "pages/ports/port_status.h"
 #include "pages/switch/feature_context.h"
 #include "pages/switch/global_settings.h"
 #include "pages/switch/mirroring.h"
@@ -63,6 +64,7 @@ class Program {
   Security security_{features_};
   Mirroring mirroring_{features_};
   GlobalSettings globalSettings_{features_};
+  PortStatus portStatus_{features_.transport, features_.connection, features_.identifier};
 };
 
 }  // namespace velkor
