@@ -4,6 +4,7 @@
 
 #include "device/message_table.h"
 #include "pages/vlan/trunk_vlan_check.h"
+#include "port_settings_rig.h"
 #include "vlan_rig.h"
 
 namespace velkor {
@@ -58,6 +59,20 @@ TEST(TrunkEnabling, DisablingTwoGroupsIsOneWriteAndKeepsTheMembers) {
   EXPECT_EQ(rig.trunks.Disable({1, 9}), Outcome::kDone);
   EXPECT_EQ(rig.WritesOf(kTrunk), std::vector<uint32_t>{0x0004});
   EXPECT_TRUE(rig.WritesOf(kPortOff).empty());
+}
+
+TEST(TrunkEnabling, TheMenuActsOnTheRowsItsColumnAllows) {
+  TrunkRig rig(kF16A);
+  testing::FakePortSettingsView view;
+  PortSettings page{rig.transport, rig.connection, rig.identifier, rig.prompter, view};
+  rig.Switch().Poke(kTrunk, 0x0004);  // chip ports 4-7
+  page.FillPortSettings();
+  view.selected = {rig.RowOf(5)};
+  EXPECT_EQ(TrunkingEnabledClick(page, rig.trunks), Outcome::kRefused) << "its group is on already";
+  view.selected = {rig.RowOf(5), rig.RowOf(9)};
+  EXPECT_EQ(TrunkingDisabledClick(page, rig.trunks), Outcome::kDone);
+  EXPECT_EQ(rig.Switch().Peek(kTrunk) & 0xFF, 0u);
+  EXPECT_EQ(view.Cell(rig.RowOf(5), PortColumn::kTrunk), Message(MessageId::kDisabled)) << "refilled";
 }
 
 TEST(TrunkEnabling, RefusalsAndLostReadsWriteNothing) {
