@@ -34,7 +34,7 @@ std::vector<Command> AllCommands() {
   for (const auto* group :
        {&SegmentCommands(), &RegisterCommands(), &PhyCommands(), &EepromCommands(), &LoginCommands(),
         &StatisticsCommands(), &PortCommands(), &MaintenanceCommands(), &VlanCommands(), &QosCommands(),
-        &SecurityCommands(), &MirrorCommands(), &GlobalCommands()})
+        &SecurityCommands(), &MirrorCommands(), &GlobalCommands(), &ConfigCommands()})
     all.insert(all.end(), group->begin(), group->end());
   return all;
 }
