@@ -8,6 +8,7 @@
 #include "pages/ports/port_descriptions.h"
 #include "pages/ports/port_settings.h"
 #include "pages/ports/port_statistics.h"
+#include "pages/switch/config_transfer.h"
 #include "pages/switch/feature_context.h"
 #include "pages/switch/global_settings.h"
 #include "pages/switch/mirroring.h"
@@ -25,6 +26,7 @@ struct ProgramDialogs {
   ConnectDialog& connect;
   ProgressUi& progress;
   PortDescriptionPrompt& portDescription;
+  ConfigFileDialogs& configFiles;
 };
 
 // The program as main() assembles it, with every seam passed in: the window and its dialogs, the
@@ -57,6 +59,7 @@ class Program {
   PortDescriptions portDescriptions_;
   SwitchDescription switchDescription_;
   SaveReset saveReset_;
+  ConfigTransfer configTransfer_;
   VlanLogic vlan_;
   FeatureContext features_;
   Qos qos_{features_};
