@@ -36,6 +36,7 @@ const std::vector<Command>& StatisticsCommands();
 const std::vector<Command>& PortCommands();
 const std::vector<Command>& MaintenanceCommands();
 const std::vector<Command>& ConfigCommands();
+const std::vector<Command>& ConfigViewCommands();
 const std::vector<Command>& VlanCommands();
 const std::vector<Command>& QosCommands();
 const std::vector<Command>& SecurityCommands();

@@ -34,7 +34,7 @@ std::vector<Command> AllCommands() {
   for (const auto* group :
        {&SegmentCommands(), &RegisterCommands(), &PhyCommands(), &EepromCommands(), &LoginCommands(),
         &StatisticsCommands(), &PortCommands(), &MaintenanceCommands(), &VlanCommands(), &QosCommands(),
-        &SecurityCommands(), &MirrorCommands(), &GlobalCommands(), &ConfigCommands()})
+        &SecurityCommands(), &MirrorCommands(), &GlobalCommands(), &ConfigCommands(), &ConfigViewCommands()})
     all.insert(all.end(), group->begin(), group->end());
   return all;
 }

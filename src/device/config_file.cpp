@@ -44,4 +44,10 @@ std::optional<ConfigFileImage> DecodeConfigFile(std::span<const uint8_t> file, s
   return image;
 }
 
+std::optional<ConfigFileImage> DecodeAnyConfigFile(std::span<const uint8_t> file) {
+  for (const uint8_t chipModel : {2, 7, 1, 3})
+    if (auto image = DecodeConfigFile(file, ConfigModelName(chipModel))) return image;
+  return std::nullopt;
+}
+
 }  // namespace velkor

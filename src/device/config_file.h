@@ -27,4 +27,7 @@ std::vector<uint8_t> EncodeConfigFile(std::string_view modelName, ConfigFileImag
 // A file cut short is refused whatever its sum; bytes after the checksum are ignored.
 std::optional<ConfigFileImage> DecodeConfigFile(std::span<const uint8_t> file, std::string_view modelName);
 
+// The image of a file made for any model name; none when no name fits.
+std::optional<ConfigFileImage> DecodeAnyConfigFile(std::span<const uint8_t> file);
+
 }  // namespace velkor

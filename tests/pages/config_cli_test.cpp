@@ -44,9 +44,22 @@ TEST_F(ConfigCliTest, ExportThenImportCarriesTheStoredSettings) {
             kExitOk)
       << err.str();
   EXPECT_EQ(out.str(), "{\"imported\": \"" + path + "\"}\n");
+  EXPECT_EQ(Run({"config", "diff", path, "--switch", "02:10:00:00:00:02", "--password", "vemix", "--json"}),
+            kExitOk)
+      << out.str();
+  EXPECT_EQ(out.str(), "[]\n");
   segment.PowerCycleAll();
   EXPECT_EQ(segment.Switch(1).Peek(0x060A) & 0xFF, 0x0Fu);
   EXPECT_EQ(segment.Switch(1).Eeprom().Byte(0x200), 'A');
+
+  // An unsaved change is in the registers only.
+  segment.Switch(1).Poke(0x0400, 0x1234);
+  EXPECT_EQ(Run({"config", "diff", path, "--switch", "02:10:00:00:00:02", "--password", "vemix"}), kExitOk);
+  EXPECT_EQ(Run({"config", "diff", path, "--live", "--switch", "02:10:00:00:00:02", "--password", "vemix"}),
+            kExitFailure);
+  EXPECT_TRUE(Says(out, "setting: QoS control (0x0400)")) << out.str();
+  EXPECT_EQ(Run({"config", "show", path}), kExitOk);
+  EXPECT_TRUE(Says(out, "setting: switch description\nvalue: A")) << out.str();
 }
 
 TEST_F(ConfigCliTest, ExportFromASilentSwitchFailsWithoutAFile) {

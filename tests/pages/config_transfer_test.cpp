@@ -107,6 +107,7 @@ TEST_F(ConfigTransferTest, RoundTripBetweenModelsSharingAName) {
   std::array<uint8_t, kPasswordSize> password;
   for (size_t i = 0; i < mac.size(); ++i) mac[i] = to.Eeprom(0x012 + i);
   for (size_t i = 0; i < password.size(); ++i) password[i] = to.Eeprom(kPasswordAddress + i);
+  const uint8_t modelByte = to.Eeprom(0x01C);
   to.rig.Agent().ClearHistory();
   to.rig.prompter.Script(Answer::kYes);
   ASSERT_EQ(to.transfer.Import(path, false), Outcome::kDone);
@@ -114,6 +115,8 @@ TEST_F(ConfigTransferTest, RoundTripBetweenModelsSharingAName) {
   for (size_t a = 0; a < kExportedBytes; ++a) {
     if (a >= 0x012 && a <= 0x018)
       EXPECT_EQ(to.Eeprom(a), mac[a - 0x012]) << a;
+    else if (a == 0x01C)
+      EXPECT_EQ(to.Eeprom(a), modelByte) << "a switch keeps its model";
     else if (a >= kPasswordAddress && a < kPasswordAddress + kPasswordSize)
       EXPECT_EQ(to.Eeprom(a), password[a - kPasswordAddress]) << a;
     else

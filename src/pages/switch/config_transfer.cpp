@@ -16,6 +16,7 @@ constexpr int kReasks = 3;
 
 constexpr uint16_t kMacAddress = 0x012;
 constexpr uint16_t kAfterMac = 0x018;
+constexpr uint16_t kModelByte = 0x01C;
 
 bool Password(size_t address) {
   return address >= kPasswordAddress && address < kPasswordAddress + kPasswordSize;
@@ -103,8 +104,13 @@ Outcome ConfigTransfer::Import(const std::string& path, bool confirmed) {
 }
 
 // Writes and reads back every byte the import replaces, then loads the block into the registers.
-bool ConfigTransfer::WriteImage(const ConfigFileImage& image, Progress& progress) {
+bool ConfigTransfer::WriteImage(ConfigFileImage image, Progress& progress) {
   SwitchAccess& access = c_.transport.access;
+  // Models that share a file name differ in their model byte: a switch that took another model's
+  // byte would no longer be recognised at login.
+  const auto modelByte = ReadByteReasking(access, kModelByte);
+  if (!modelByte) return false;
+  image[kModelByte] = *modelByte;
   for (size_t address = 0; address < kExportedBytes; ++address) {
     if (KeptOnImport(address)) continue;
     const auto at = static_cast<uint16_t>(address);

@@ -21,7 +21,7 @@ class ConfigFileDialogs {
 };
 
 // Backs the switch's EEPROM up to a file and restores it. The file carries everything but the
-// connection password; an import keeps the switch's own MAC address as well.
+// connection password; an import keeps the switch's own MAC address and model byte as well.
 class ConfigTransfer {
  public:
   ConfigTransfer(const MaintenanceContext& context, SwitchDescription& description,
@@ -43,7 +43,7 @@ class ConfigTransfer {
   std::string_view ModelName() const;
 
  private:
-  bool WriteImage(const ConfigFileImage& image, Progress& progress);
+  bool WriteImage(ConfigFileImage image, Progress& progress);
   void RefillDescriptionCaches(const ConfigFileImage& image);
   Outcome RestartAfterImport();
 
