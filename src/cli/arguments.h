@@ -44,7 +44,8 @@ inline const std::set<std::string> kValueOptions{"password",
                                                  "multicast-control",
                                                  "storm-filter",
                                                  "loop-detect",
-                                                 "igmp-snooping"};
+                                                 "igmp-snooping",
+                                                 "size"};
 inline const std::set<std::string> kFlagOptions{"yes", "force", "live"};
 
 // none (with error text) when an option is unknown or lacks its value.

@@ -16,7 +16,7 @@ namespace {
 // configuration file (for modelName, when one is given).
 std::optional<ConfigFileImage> FileImage(CommandContext& c, const std::string& path,
                                          std::optional<std::string_view> modelName) {
-  const auto file = ReadWholeFile(path);
+  const auto file = ReadFileHead(path, kConfigFileReadLimit);
   if (!file) {
     c.err << "velkorctl: cannot read " << path << "\n";
     return std::nullopt;

@@ -14,6 +14,9 @@ inline constexpr size_t kExportedBytes = 746;
 inline constexpr size_t kConfigFileImageSize = 1024;
 using ConfigFileImage = std::array<uint8_t, kConfigFileImageSize>;
 
+// Enough of a file to hold the longest name, the image and the checksum; the rest is ignored.
+inline constexpr size_t kConfigFileReadLimit = 16 + kConfigFileImageSize + 1;
+
 // The name a file is stamped with and must match on import; switches that share it share files.
 std::string_view ConfigModelName(uint8_t chipModel);
 

@@ -98,7 +98,7 @@ TEST_F(ConfigTransferTest, RoundTripBetweenModelsSharingAName) {
   ASSERT_EQ(from.transfer.Export(path), Outcome::kDone);
   EXPECT_EQ(from.rig.progress.steps, 740);
   EXPECT_EQ(from.rig.Texts(), std::vector<std::string>{Text(MessageId::kExportDone)});
-  const auto file = ReadWholeFile(path);
+  const auto file = ReadFileHead(path, kConfigFileReadLimit);
   ASSERT_TRUE(file);
   EXPECT_EQ(std::string(file->begin(), file->begin() + 7), "QX-F24A");
 
@@ -134,7 +134,8 @@ TEST_F(ConfigTransferTest, SwitchThatStopsAnsweringLeavesNoFileAndNoSuccess) {
   ASSERT_TRUE(WriteFileAtomically(path, std::vector<uint8_t>{1, 2, 3}));
   side.rig.Agent().StopAnswering(side.rig.clock.NowUs() + 50'000);
   EXPECT_NE(side.transfer.Export(path), Outcome::kDone);
-  EXPECT_EQ(ReadWholeFile(path), (std::vector<uint8_t>{1, 2, 3})) << "the old file stays as it was";
+  EXPECT_EQ(ReadFileHead(path, kConfigFileReadLimit), (std::vector<uint8_t>{1, 2, 3}))
+      << "the old file stays as it was";
   EXPECT_EQ(FilesInDir(), 1u) << "no temporary file left behind";
   const auto texts = side.rig.Texts();
   EXPECT_EQ(std::count(texts.begin(), texts.end(), Text(MessageId::kExportDone)), 0);
@@ -145,7 +146,7 @@ TEST_F(ConfigTransferTest, StuckByteDuringImportIsFatalAndNeverSuccess) {
   ASSERT_EQ(side.transfer.Export(path), Outcome::kDone);
   side.rig.Switch().Eeprom().SetByte(0x250, 0x11);
   side.rig.Switch().Eeprom().StickByte(0x250);
-  auto file = *ReadWholeFile(path);
+  auto file = *ReadFileHead(path, kConfigFileReadLimit);
   PatchImage(file, 6, 0x250, 0x22);
   ASSERT_TRUE(WriteFileAtomically(path, file));
   side.rig.prompter.shown.clear();
@@ -162,15 +163,17 @@ TEST_F(ConfigTransferTest, WrongFileOrNoYesWritesNothing) {
   side.rig.prompter.Script(Answer::kNo);
   EXPECT_EQ(side.transfer.Import(path, false), Outcome::kNotConfirmed);
 
-  auto file = *ReadWholeFile(path);
+  auto file = *ReadFileHead(path, kConfigFileReadLimit);
   file[6 + 0x100] ^= 1;
   ASSERT_TRUE(WriteFileAtomically(path, file));
   EXPECT_EQ(side.transfer.Import(path, true), Outcome::kRefused);
   EXPECT_EQ(side.transfer.Import((dir / "missing.bin").string(), true), Outcome::kRefused);
+  EXPECT_EQ(side.transfer.Import("/dev/zero", true), Outcome::kRefused)
+      << "an endless file is not read whole";
   EXPECT_EQ(side.EepromWrites(), 0u);
   EXPECT_EQ(side.rig.Texts(),
             (std::vector<std::string>{Text(MessageId::kConfirmImport), Text(MessageId::kConfigFileWrong),
-                                      Text(MessageId::kOpenFileFailed)}));
+                                      Text(MessageId::kOpenFileFailed), Text(MessageId::kConfigFileWrong)}));
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ Outcome ConfigTransfer::Export(const std::string& path) {
 }
 
 Outcome ConfigTransfer::Import(const std::string& path, bool confirmed) {
-  const auto file = ReadWholeFile(path);
+  const auto file = ReadFileHead(path, kConfigFileReadLimit);
   if (!file) {
     c_.prompter.Error(Message(MessageId::kOpenFileFailed));
     return Outcome::kRefused;

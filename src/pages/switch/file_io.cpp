@@ -7,15 +7,16 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 
 namespace velkor {
 
-std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
+std::optional<std::vector<uint8_t>> ReadFileHead(const std::string& path, size_t limit) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<uint8_t> bytes(limit);
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(limit));
   if (in.bad()) return std::nullopt;
+  bytes.resize(static_cast<size_t>(in.gcount()));
   return bytes;
 }
 

@@ -8,8 +8,9 @@
 
 namespace velkor {
 
-// The whole file; none when it cannot be opened or read.
-std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path);
+// The file's first bytes, at most limit of them, so that a device or a huge file picked by
+// mistake cannot exhaust memory; none when it cannot be opened or read.
+std::optional<std::vector<uint8_t>> ReadFileHead(const std::string& path, size_t limit);
 
 // Writes a temporary file beside path and renames it over path once complete, so that a failed
 // write never leaves a half file, nor destroys the one that was there.
