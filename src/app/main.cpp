@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/busy_cursor.h"
+#include "app/config_file_dialogs.h"
 #include "app/connect_switch_dialog.h"
 #include "app/main_window.h"
 #include "app/program.h"
@@ -25,12 +26,14 @@ int main(int argc, char** argv) {
   velkor::QtPrompter prompter(&window);
   velkor::BusyCursor busy;
   velkor::TPortDescription portDescriptionDialog(&window);
+  velkor::QtConfigFileDialogs configFileDialogs(&window);
 
   velkor::PcapBackend backend;
   velkor::SystemClock clock;
   velkor::TransportSession transport(backend, clock, std::cerr, busy);
   // The adapter list is the one thing the program cannot run without.
-  velkor::Program program(window, transport, {prompter, connectDialog, progressDialog, portDescriptionDialog},
+  velkor::Program program(window, transport,
+                          {prompter, connectDialog, progressDialog, portDescriptionDialog, configFileDialogs},
                           busy, [] { std::exit(1); });
   program.Start();
   return app.exec();

@@ -52,6 +52,9 @@ Program::Program(TForm1& window, TransportSession& transport, ProgramDialogs dia
       saveReset_(
           {transport, shell_.Identifier(), shell_.GetConnection(), dialogs.prompter, dialogs.progress, busy},
           statistics_, switchDescription_, *pages_.saveReset),
+      configTransfer_(
+          {transport, shell_.Identifier(), shell_.GetConnection(), dialogs.prompter, dialogs.progress, busy},
+          switchDescription_, dialogs.configFiles),
       vlan_({transport, shell_.GetConnection(), shell_.Identifier(), dialogs.prompter}),
       features_{transport, shell_.GetConnection(), shell_.Identifier(), dialogs.prompter} {
   WireStatistics();
@@ -82,6 +85,8 @@ void Program::WirePortSettings() {
 void Program::WireMaintenance() {
   pages_.switchInfo->SetChangeHandler([this] { switchDescription_.Button7Click(); });
   pages_.switchInfo->SetShowHandler([this] { switchDescription_.SwitchInfoConfigShow(); });
+  pages_.switchInfo->SetTransferHandlers([this] { configTransfer_.BtnBackupClick(); },
+                                         [this] { configTransfer_.BtnLoadClick(); });
   pages_.saveReset->SetHandlers({.factoryResetClicked = [this] { saveReset_.Button5Click(); },
                                  .saveClicked = [this] { saveReset_.Button24Click(); },
                                  .softResetClicked = [this] { saveReset_.Button19Click(); },

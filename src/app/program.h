@@ -9,6 +9,7 @@
 #include "pages/ports/port_settings.h"
 #include "pages/ports/port_statistics.h"
 #include "pages/ports/port_status.h"
+#include "pages/switch/config_transfer.h"
 #include "pages/switch/feature_context.h"
 #include "pages/switch/global_settings.h"
 #include "pages/switch/mirroring.h"
@@ -26,6 +27,7 @@ struct ProgramDialogs {
   ConnectDialog& connect;
   ProgressUi& progress;
   PortDescriptionPrompt& portDescription;
+  ConfigFileDialogs& configFiles;
 };
 
 // The program as main() assembles it, with every seam passed in: the window and its dialogs, the
@@ -58,6 +60,7 @@ class Program {
   PortDescriptions portDescriptions_;
   SwitchDescription switchDescription_;
   SaveReset saveReset_;
+  ConfigTransfer configTransfer_;
   VlanLogic vlan_;
   FeatureContext features_;
   Qos qos_{features_};

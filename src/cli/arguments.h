@@ -44,8 +44,9 @@ inline const std::set<std::string> kValueOptions{"password",
                                                  "multicast-control",
                                                  "storm-filter",
                                                  "loop-detect",
-                                                 "igmp-snooping"};
-inline const std::set<std::string> kFlagOptions{"yes", "force"};
+                                                 "igmp-snooping",
+                                                 "size"};
+inline const std::set<std::string> kFlagOptions{"yes", "force", "live"};
 
 // none (with error text) when an option is unknown or lacks its value.
 std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, std::string& error);

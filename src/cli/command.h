@@ -35,6 +35,8 @@ const std::vector<Command>& LoginCommands();
 const std::vector<Command>& StatisticsCommands();
 const std::vector<Command>& PortCommands();
 const std::vector<Command>& MaintenanceCommands();
+const std::vector<Command>& ConfigCommands();
+const std::vector<Command>& ConfigViewCommands();
 const std::vector<Command>& VlanCommands();
 const std::vector<Command>& QosCommands();
 const std::vector<Command>& SecurityCommands();

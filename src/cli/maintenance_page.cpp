@@ -8,6 +8,9 @@ CtlMaintenance::CtlMaintenance(CtlSession& session)
                    *this),
       page_({session.Transport(), session.Identifier(), session.GetConnection(), session.Prompts(), wait_,
              session.Busy()},
-            *this, description_, *this) {}
+            *this, description_, *this),
+      transfer_({session.Transport(), session.Identifier(), session.GetConnection(), session.Prompts(), wait_,
+                 session.Busy()},
+                description_, *this) {}
 
 }  // namespace velkor::cli

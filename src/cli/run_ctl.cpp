@@ -34,7 +34,8 @@ std::vector<Command> AllCommands() {
   for (const auto* group :
        {&SegmentCommands(), &RegisterCommands(), &PhyCommands(), &EepromCommands(), &LoginCommands(),
         &StatisticsCommands(), &PortCommands(), &MaintenanceCommands(), &VlanCommands(), &QosCommands(),
-        &SecurityCommands(), &MirrorCommands(), &GlobalCommands(), &TrunkCommands(), &StatusCommands()})
+        &SecurityCommands(), &MirrorCommands(), &GlobalCommands(), &TrunkCommands(), &StatusCommands(),
+        &ConfigCommands(), &ConfigViewCommands()})
     all.insert(all.end(), group->begin(), group->end());
   return all;
 }

@@ -6,7 +6,7 @@
 
 namespace velkor {
 
-inline constexpr size_t kMessageCount = 96;
+inline constexpr size_t kMessageCount = 100;
 
 // The user messages and short words of the program, by their fixed numbers.
 enum class MessageId : uint8_t {
@@ -108,6 +108,11 @@ enum class MessageId : uint8_t {
   // Added after the original table: switching off the port the computer manages the switch through
   // would leave the switch unreachable until it is powered off and on.
   kManagementPortCannotClose = 95,
+  kCreateFileFailed = 96,
+  kOpenFileFailed = 97,
+  kConfigFileWrong = 98,
+  // Added: an import replaces the switch's whole configuration, so it asks first.
+  kConfirmImport = 99,
 };
 
 // The UTF-8 text of entry number; empty beyond the table.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -203,10 +205,31 @@ TEST_F(CtlTest, EepromSetVerifiesEveryByte) {
   EXPECT_EQ(Run({"eeprom-set", "0x200", "0x41", "66"}), kExitOk);
   EXPECT_EQ(sw.eeprom[0x201], 66);
   EXPECT_EQ(Run({"eeprom-get", "0x200", "2"}), kExitOk);
-  EXPECT_EQ(out.str(), "address: 0x200\nvalue: 0x41\n\naddress: 0x201\nvalue: 0x42\n");
+  EXPECT_EQ(out.str(), "offset: 0x200\nbytes: 41 42\ntext: AB\n");
   sw.stuckByte = 0x202;
   EXPECT_EQ(Run({"eeprom-set", "0x202", "7"}), kExitFailure);
   EXPECT_TRUE(ErrorSays("EEPROM byte 0x202 reads back 0x00, not 0x07"));
+}
+
+TEST_F(CtlTest, EepromBurnRefusesOversizeImagesAndStopsAtTheFirstBadByte) {
+  const std::string path = ::testing::TempDir() + "velkor-burn.bin";
+  const auto burn = [&](size_t size) {
+    std::ofstream(path, std::ios::binary) << std::string(size, '\x5A');
+    sw.writes.clear();
+    return Run({"eeprom-burn", path, "--yes"});
+  };
+  EXPECT_EQ(burn(2049), kExitUsage);
+  EXPECT_TRUE(sw.writes.empty()) << "nothing written before the refusal";
+  sw.stuckByte = 3;
+  EXPECT_EQ(burn(8), kExitFailure);
+  EXPECT_TRUE(ErrorSays("EEPROM Writes Failed, Byte: 3"));
+  EXPECT_EQ(sw.eeprom[2], 0x5A);
+  EXPECT_NE(sw.eeprom[4], 0x5A) << "the rest of the image is not written";
+
+  EXPECT_EQ(Run({"eeprom-dump", path, "--size", "4", "--json"}), kExitOk);
+  std::ifstream dumped(path, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(dumped), {}), std::string(3, '\x5A') + '\0');
+  std::remove(path.c_str());
 }
 
 }  // namespace

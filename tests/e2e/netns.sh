@@ -98,6 +98,12 @@ expect_exit() {
   [ "$got" -eq "$want" ] || fail "$* exited $got, not $want: $(cat "$WORK_DIR/stderr")"
 }
 
+# Register $1 of the switch reads $2 (both as velkorctl prints them).
+expect_register() {
+  expect_exit 0 in_host "$CTL" get "$1" --password vemix
+  [ "$OUT" = "register: $1"$'\n'"value: $2" ] || fail "$1 reads $OUT, not $2"
+}
+
 # The scripts that need the emulator take velkorctl and velkor-switchsim; sets CTL and SWITCHSIM
 # and builds the segment.
 segment_with_emulator() {

@@ -6,11 +6,6 @@ set -euo pipefail
 . "$(dirname "$0")/netns.sh"
 segment_with_emulator "$@"
 
-expect_register() {
-  expect_exit 0 in_host "$CTL" get "$1" --password vemix
-  [ "$OUT" = "register: $1"$'\n'"value: $2" ] || fail "$1 reads $OUT, not $2"
-}
-
 start_sim --switch QX-F8A,mac=02:10:00:00:00:01
 
 expect_exit 0 in_host "$CTL" set 0x060A 0x0F0F --password vemix

@@ -30,12 +30,10 @@ expect_exit 0 in_host "$CTL" get 0x030C --switch $first --password vemix
 
 # The MAC stored in the EEPROM, read byte by byte through the control register's busy bit.
 expect_exit 0 in_host "$CTL" eeprom-get 0x012 6 --switch $cascaded --password vemix --json
-[ "$(echo "$OUT" | grep -o '"value": "0x[0-9A-F]*"' | tr -d '\n')" = \
-  '"value": "0x02""value": "0x10""value": "0x00""value": "0x00""value": "0x00""value": "0x03"' ] ||
-  fail "the EEPROM MAC reads $OUT"
+echo "$OUT" | grep -q '"bytes": "02 10 00 00 00 03"' || fail "the EEPROM MAC reads $OUT"
 expect_exit 0 in_host "$CTL" eeprom-set 0x200 0x41 0x42 --switch $second --password vemix
 expect_exit 0 in_host "$CTL" eeprom-get 0x200 2 --switch $second --password vemix --json
-echo "$OUT" | grep -q '"address": "0x201", "value": "0x42"' || fail "the written EEPROM bytes read $OUT"
+echo "$OUT" | grep -q '"offset": "0x200", "bytes": "41 42", "text": "AB"' || fail "the written EEPROM bytes read $OUT"
 stop_capture
 
 request="eth.src == $HOST_MAC && rrcp.reply == 0 && rrcp.authkey == 0x5c3a && frame.len == 60"

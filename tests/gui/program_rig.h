@@ -17,6 +17,13 @@ struct ProgramRig {
     std::optional<std::string> Ask() override { return std::nullopt; }
   };
 
+  // The file the next save or open dialog returns; none cancels it.
+  struct ScriptedFiles : ConfigFileDialogs {
+    std::optional<std::string> next;
+    std::optional<std::string> SaveFileName() override { return next; }
+    std::optional<std::string> OpenFileName() override { return next; }
+  };
+
   VirtualClock clock;
   MemoryWire wire{clock};
   sim::Segment segment{clock};
@@ -29,8 +36,10 @@ struct ProgramRig {
   TForm1 window;
   int listingFailures = 0;
   NoDescription portDescription;
-  Program program{
-      window, transport, {prompter, dialog, progress, portDescription}, busy, [this] { ++listingFailures; }};
+  ScriptedFiles files;
+  Program program{window, transport, {prompter, dialog, progress, portDescription, files}, busy, [this] {
+                    ++listingFailures;
+                  }};
 };
 
 }  // namespace velkor::testing

@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
 
 #include "device/message_table.h"
 #include "gui/program_rig.h"
@@ -249,6 +250,32 @@ TEST_F(ProgramTest, EverySwitchShowsItsOwnDescriptions) {
   EXPECT_EQ(PortCell(0, kDescriptionColumn), QStringLiteral("up"));
   ShowPage(Sheet::kSystem, window.Pages().switchInfo);
   EXPECT_EQ(DescriptionEdit(), QStringLiteral("g26"));
+}
+
+TEST_F(ProgramTest, ExportAndImportGoThroughTheFileDialogs) {
+  AttachSwitches();
+  Store(0, 0x200, "f16");
+  Start();
+  ConnectTo("QX-F16A");
+  ShowPage(Sheet::kSystem, window.Pages().switchInfo);
+  auto* page = window.Pages().switchInfo;
+  const std::string path = (std::filesystem::temp_directory_path() / "velkor-program-config.bin").string();
+  files.next = path;
+  page->findChild<QPushButton*>("BtnBackup")->click();
+  ASSERT_TRUE(std::filesystem::exists(path));
+
+  page->findChild<QLineEdit*>("Edit1")->setText(QStringLiteral("changed"));
+  page->findChild<QPushButton*>("Button7")->click();
+  ASSERT_EQ(DescriptionEdit(), QStringLiteral("changed"));
+  prompter.shown.clear();
+  files.next.reset();
+  page->findChild<QPushButton*>("BtnLoad")->click();
+  EXPECT_TRUE(prompter.shown.empty()) << "a cancelled dialog asks nothing";
+  files.next = path;
+  prompter.Script(Answer::kYes);
+  page->findChild<QPushButton*>("BtnLoad")->click();
+  EXPECT_EQ(DescriptionEdit(), QStringLiteral("f16"));
+  std::filesystem::remove(path);
 }
 
 TEST_F(ProgramTest, PagesReadTheSwitchEachTimeTheirTabIsShown) {

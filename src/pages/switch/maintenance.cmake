@@ -1,5 +1,7 @@
 # Save, factory reset, soft reset and the switch description.
 add_library(velkor_maintenance STATIC
+  switch/config_transfer.cpp
+  switch/file_io.cpp
   switch/save_reset.cpp
   switch/save_reset_factory.cpp
   switch/save_reset_image.cpp

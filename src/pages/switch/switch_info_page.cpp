@@ -33,7 +33,33 @@ SwitchInfoPage::SwitchInfoPage(QWidget* parent) : QWidget(parent), edit_(new QLi
 
   auto* layout = new QGridLayout(this);
   layout->addWidget(group, 0, 0);
-  layout->setRowStretch(1, 1);
+  layout->addWidget(TransferGroup(), 1, 0);
+  layout->setRowStretch(2, 1);
+}
+
+QWidget* SwitchInfoPage::TransferGroup() {
+  auto* group = new QGroupBox(QStringLiteral("配置导入导出（不涉及连接密码）"), this);
+  group->setObjectName(QStringLiteral("TransferGroup"));
+  // The export reads the EEPROM, not the live registers.
+  auto* label = new QLabel(
+      QStringLiteral("导出配置前请先保存交换机设置。导入或导出配置期间请不要切断交换机的电源。"), group);
+  label->setWordWrap(true);
+  auto* backup = new QPushButton(QStringLiteral("导出配置文件"), group);
+  backup->setObjectName(QStringLiteral("BtnBackup"));
+  connect(backup, &QPushButton::clicked, this, [this] {
+    if (exportClicked_) exportClicked_();
+  });
+  auto* load = new QPushButton(QStringLiteral("导入配置文件"), group);
+  load->setObjectName(QStringLiteral("BtnLoad"));
+  connect(load, &QPushButton::clicked, this, [this] {
+    if (importClicked_) importClicked_();
+  });
+  auto* groupLayout = new QGridLayout(group);
+  groupLayout->addWidget(label, 0, 0, 1, 3);
+  groupLayout->addWidget(backup, 1, 1);
+  groupLayout->addWidget(load, 1, 2);
+  groupLayout->setColumnStretch(0, 1);
+  return group;
 }
 
 void SwitchInfoPage::Fill() {

@@ -10,7 +10,7 @@ class QLineEdit;
 
 namespace velkor {
 
-// The page "交换机信息设置": the switch description.
+// The page "交换机信息设置": the switch description, and the export and import of the configuration.
 class SwitchInfoPage : public QWidget, public SwitchDescriptionView, public Page {
   Q_OBJECT
 
@@ -19,6 +19,11 @@ class SwitchInfoPage : public QWidget, public SwitchDescriptionView, public Page
 
   // "修改"; unset does nothing.
   void SetChangeHandler(std::function<void()> handler) { changeClicked_ = std::move(handler); }
+  // "导出配置文件" and "导入配置文件"; unset do nothing.
+  void SetTransferHandlers(std::function<void()> exportClicked, std::function<void()> importClicked) {
+    exportClicked_ = std::move(exportClicked);
+    importClicked_ = std::move(importClicked);
+  }
   // Showing the page; unset does nothing.
   void SetShowHandler(std::function<void()> handler) { shown_ = std::move(handler); }
 
@@ -33,9 +38,12 @@ class SwitchInfoPage : public QWidget, public SwitchDescriptionView, public Page
  private:
   // Keeps the edit within what the switch can store.
   void FitEdit();
+  QWidget* TransferGroup();
 
   std::function<void()> changeClicked_;
   std::function<void()> shown_;
+  std::function<void()> exportClicked_;
+  std::function<void()> importClicked_;
   QLineEdit* edit_;
 };
 
