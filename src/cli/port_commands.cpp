@@ -143,7 +143,7 @@ int ManagementRefusal(CommandContext& c, CtlPortPage& page, const std::vector<si
 
 // The refusals are checked beforehand, the management port included.
 Outcome Apply(CtlPortPage& page, const std::vector<size_t>& rows, const Change& change) {
-  if (change.item.handler != kFullGigabitItem.handler) {
+  if (!IsFullGigabitItem(change.item)) {
     page.Select(rows);
     return page.Settings().SettingClick(change.item, ManagementPortRule::kAllow);
   }

@@ -121,7 +121,7 @@ RowRule PortSettings::RuleOf(size_t row, const PortSettingItem& item) const {
   if (TrunkLocked(r)) return RowRule::kTrunkMember;
   if (item.column == PortColumn::kFlow && FullDuplex(r.Cell(PortColumn::kSpeed)) == false)
     return RowRule::kHalfDuplex;
-  if (item.handler == kFullGigabitItem.handler && !IsGigaPortCaption(r.caption)) return RowRule::kNotGigabit;
+  if (IsFullGigabitItem(item) && !IsGigaPortCaption(r.caption)) return RowRule::kNotGigabit;
   return RowRule::kTakes;
 }
 

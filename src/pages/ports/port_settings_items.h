@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 #include "pages/ports/port_settings_fields.h"
 
@@ -40,5 +41,11 @@ inline constexpr PortSettingItem kFullGigabitItem{"AdvertisedSpeed1000MFullClick
                                                   0x1F,
                                                   0x1F,
                                                   true};
+
+// Whether item is the gigabit item. Told apart by the handler's name: the address of a string
+// literal may differ from one translation unit to another.
+inline bool IsFullGigabitItem(const PortSettingItem& item) {
+  return std::string_view(item.handler) == kFullGigabitItem.handler;
+}
 
 }  // namespace velkor
