@@ -1,10 +1,23 @@
 #include "cli/output.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
+
+#include "cli/message_english.h"
+#include "cli/output_table.h"
+#include "cli/terminal.h"
 
 namespace velkor::cli {
 
 namespace {
+std::string Plain(const std::variant<std::string, int64_t, bool>& v) {
+  if (auto s = std::get_if<std::string>(&v)) return *s;
+  if (auto b = std::get_if<bool>(&v)) return *b ? "yes" : "no";
+  return std::to_string(std::get<int64_t>(v));
+}
+}  // namespace
+
 std::string JsonString(const std::string& s) {
   std::string out = "\"";
   for (unsigned char c : s) {
@@ -22,13 +35,6 @@ std::string JsonString(const std::string& s) {
   return out + "\"";
 }
 
-std::string Plain(const std::variant<std::string, int64_t, bool>& v) {
-  if (auto s = std::get_if<std::string>(&v)) return *s;
-  if (auto b = std::get_if<bool>(&v)) return *b ? "yes" : "no";
-  return std::to_string(std::get<int64_t>(v));
-}
-}  // namespace
-
 std::string Hex(uint32_t value, int digits) {
   char text[16];
   std::snprintf(text, sizeof text, "0x%0*X", digits, value);
@@ -41,7 +47,7 @@ void Output::Json(const Record& record) {
     const auto& [key, value] = record[i];
     out_ << (i ? ", " : "") << JsonString(key) << ": ";
     if (auto s = std::get_if<std::string>(&value))
-      out_ << JsonString(*s);
+      out_ << JsonString(MessageKeyword(*s).value_or(*s));
     else if (auto b = std::get_if<bool>(&value))
       out_ << (*b ? "true" : "false");
     else
@@ -50,16 +56,22 @@ void Output::Json(const Record& record) {
   out_ << "}";
 }
 
+std::string Output::Text(const std::variant<std::string, int64_t, bool>& value) const {
+  return terminal_ ? terminal_->Local(Plain(value)) : Plain(value);
+}
+
 void Output::Object(const Record& record) {
+  printed_ = true;
   if (json_) {
     Json(record);
     out_ << "\n";
     return;
   }
-  for (const auto& [key, value] : record) out_ << key << ": " << Plain(value) << "\n";
+  for (const auto& [key, value] : record) out_ << key << ": " << Text(value) << "\n";
 }
 
 void Output::Array(const std::vector<Record>& records) {
+  printed_ = true;
   if (json_) {
     out_ << "[";
     for (size_t i = 0; i < records.size(); ++i) {
@@ -69,10 +81,22 @@ void Output::Array(const std::vector<Record>& records) {
     out_ << "]\n";
     return;
   }
-  for (size_t i = 0; i < records.size(); ++i) {
-    if (i) out_ << "\n";
-    Object(records[i]);
+  if (records.empty()) return;
+  // The columns of every record, in the order they first appear; a record without one shows "-".
+  std::vector<std::string> header;
+  for (const Record& record : records)
+    for (const auto& field : record)
+      if (std::find(header.begin(), header.end(), field.first) == header.end()) header.push_back(field.first);
+  std::vector<std::vector<std::string>> rows;
+  for (const Record& record : records) {
+    std::vector<std::string>& row = rows.emplace_back(header.size(), "-");
+    for (const auto& [key, value] : record)
+      row[static_cast<size_t>(std::find(header.begin(), header.end(), key) - header.begin())] = Text(value);
   }
+  for (std::string& title : header)
+    std::transform(title.begin(), title.end(), title.begin(),
+                   [](unsigned char ch) { return std::toupper(ch); });
+  PrintTable(out_, header, rows);
 }
 
 }  // namespace velkor::cli
