@@ -33,5 +33,7 @@ class Output {
 };
 
 std::string Hex(uint32_t value, int digits);
+// s as a JSON string, quoted and escaped.
+std::string JsonString(const std::string& s);
 
 }  // namespace velkor::cli
