@@ -8,6 +8,8 @@ namespace {
 
 constexpr CommandHelp kHelp[] = {
     {"adapters", "Lists the Ethernet adapters switches can be reached through.", "velkorctl adapters"},
+    {"topology", "Draws the cascade tree of the switches that answer the hello, as an indented tree.",
+     "velkorctl topology --json"},
     {"discover", "Sends a hello and lists the switches that answer, one row per switch.",
      "velkorctl discover --iface eth1"},
     {"info", "Shows the switch's model, firmware, MAC address and description.", "velkorctl info --json"},

@@ -10,14 +10,6 @@
 
 namespace velkor::cli {
 
-namespace {
-std::string Plain(const std::variant<std::string, int64_t, bool>& v) {
-  if (auto s = std::get_if<std::string>(&v)) return *s;
-  if (auto b = std::get_if<bool>(&v)) return *b ? "yes" : "no";
-  return std::to_string(std::get<int64_t>(v));
-}
-}  // namespace
-
 std::string JsonString(const std::string& s) {
   std::string out = "\"";
   for (unsigned char c : s) {
@@ -34,6 +26,14 @@ std::string JsonString(const std::string& s) {
   }
   return out + "\"";
 }
+
+namespace {
+std::string Plain(const std::variant<std::string, int64_t, bool>& v) {
+  if (auto s = std::get_if<std::string>(&v)) return *s;
+  if (auto b = std::get_if<bool>(&v)) return *b ? "yes" : "no";
+  return std::to_string(std::get<int64_t>(v));
+}
+}  // namespace
 
 std::string Hex(uint32_t value, int digits) {
   char text[16];

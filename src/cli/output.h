@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -24,6 +25,11 @@ class Output {
       : out_(out), json_(json), terminal_(terminal) {}
   void Object(const Record& record);
   void Array(const std::vector<Record>& records);
+  // Text in a format of its own (the metrics exposition), printed as it is.
+  void Raw(std::string_view text) {
+    printed_ = true;
+    out_ << text;
+  }
   // Hands what was printed to the pipe or file now, not when the buffer happens to fill.
   void Flush() { out_.flush(); }
   // Whether anything was printed.
@@ -39,7 +45,7 @@ class Output {
 };
 
 std::string Hex(uint32_t value, int digits);
-// text as a quoted JSON string.
-std::string JsonString(const std::string& text);
+// s as a JSON string, quoted and escaped.
+std::string JsonString(const std::string& s);
 
 }  // namespace velkor::cli

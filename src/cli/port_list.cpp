@@ -75,9 +75,4 @@ bool PortOperandsPlausible(const Command& command, const std::vector<std::string
   return true;
 }
 
-std::string PanelName(const PortLayout& layout, size_t row) {
-  const size_t fe = static_cast<size_t>(layout.FeCount());
-  return row < fe ? std::to_string(row + 1) : "G" + std::to_string(row - fe + 1);
-}
-
 }  // namespace velkor::cli

@@ -95,6 +95,7 @@ const std::map<std::string, std::vector<std::string>>& Successes() {
   static const std::map<std::string, std::vector<std::string>> lines{
       {"adapters", {"adapters"}},
       {"discover", {"discover"}},
+      {"topology", {"topology"}},
       {"info", {"info"}},
       {"recover-password", {"recover-password", "--code", "m7k2x9p4w1", "--yes"}},
       {"get", {"get", "0x0207"}},
