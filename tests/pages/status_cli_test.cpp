@@ -16,9 +16,8 @@ class StatusCliTest : public testing::EmulatedCtlTest {
 TEST_F(StatusCliTest, ShowsThePortsAndWatchesChangesOnly) {
   for (uint8_t p = 0; p < 26; ++p) Switch().SetLinkStatus(p, 0x10 | 0x04 | 0x01 | 0x20);  // 100M full, pause
   EXPECT_EQ(Run({"status", "3", "--json"}), kExitOk) << err.str();
-  EXPECT_TRUE(Says(out,
-                   R"([{"port": "3", "state": "on", "link": "up", "speed": "100M Full", "pause": "on", )"
-                   R"("trunk_error": "no"}])"))
+  EXPECT_TRUE(Says(out, R"([{"port": "3", "state": "on", "link": "up", "speed": "100M Full", "pause": "on", )"
+                        R"("trunk_error": "no"}])"))
       << out.str();
 
   EXPECT_EQ(Run({"status", "3", "--watch", "2x3", "--json"}), kExitOk) << err.str();
