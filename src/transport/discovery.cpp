@@ -17,7 +17,11 @@ void Discovery::Discover() {
     listen->DiscardPending();
     send->Send(BuildHello(link_.AdapterMac()));
     clock_.SleepMs(40);
-    listen->Dispatch([this](std::span<const uint8_t> frame) { CollectHello(frame); });
+    const FrameSink collect = [this](std::span<const uint8_t> frame) { CollectHello(frame); };
+    listen->Dispatch(collect);
+    // A flood can outgrow one read; what is already buffered is read without waiting.
+    listen->DispatchPending(collect);
+    KeepProvenSwitches();
   }
   Merge();
   // Identification belongs to the switch, not to its row: carry it over by MAC.
@@ -37,7 +41,7 @@ void Discovery::CollectHello(std::span<const uint8_t> frame) {
         r.peerPort == h.peerPort)
       return;
   // Anyone on the segment can answer a broadcast: the table stays bounded whatever arrives.
-  if (hellos_.size() == kMaxHelloRecords) return;
+  if (hellos_.size() == kMaxHelloCandidates) return;
   HelloRecord r;
   r.peerMac = h.peerMac;
   r.peerMacText = FormatMac(h.peerMac);
@@ -48,6 +52,75 @@ void Discovery::CollectHello(std::span<const uint8_t> frame) {
   r.helloWord = h.helloWord;
   r.modelWord = h.modelWord;
   hellos_.push_back(std::move(r));
+}
+
+void Discovery::KeepProvenSwitches() {
+  std::vector<Mac> macs;
+  for (const HelloRecord& r : hellos_)
+    if (std::find(macs.begin(), macs.end(), r.switchMac) == macs.end()) macs.push_back(r.switchMac);
+  if (hellos_.size() <= kMaxHelloRecords && macs.size() <= kMaxSwitches) return;
+  std::vector<Mac> kept = ProveSwitches(macs);
+  // The switch being worked on stays, whatever else answered with it.
+  if (selectedMac_ != kZeroMac && std::find(macs.begin(), macs.end(), selectedMac_) != macs.end() &&
+      std::find(kept.begin(), kept.end(), selectedMac_) == kept.end())
+    kept.insert(kept.begin(), selectedMac_);
+  if (kept.size() > kMaxSwitches) kept.resize(kMaxSwitches);
+  std::vector<HelloRecord> records;
+  const auto keep = [&](bool selected) {
+    for (const HelloRecord& r : hellos_)
+      if (records.size() < kMaxHelloRecords && (r.switchMac == selectedMac_) == selected &&
+          std::find(kept.begin(), kept.end(), r.switchMac) != kept.end())
+        records.push_back(r);
+  };
+  // The selected switch's records first, so that no other switch's paths crowd them out.
+  keep(true);
+  keep(false);
+  // Back in arrival order, which is the order the list shows.
+  std::stable_sort(records.begin(), records.end(), [&](const HelloRecord& a, const HelloRecord& b) {
+    const auto at = [&](const Mac& m) { return std::find(macs.begin(), macs.end(), m) - macs.begin(); };
+    return at(a.switchMac) < at(b.switchMac);
+  });
+  hellos_ = std::move(records);
+}
+
+// A switch answers a get of its identity register, from its own MAC, with the identity value; a
+// made-up hello has no chip behind it.
+std::vector<Mac> Discovery::ProveSwitches(const std::vector<Mac>& candidates) {
+  constexpr uint16_t kIdentityRegister = 0x0207;
+  constexpr uint16_t kIdentityValue = 0x4140;
+  constexpr uint64_t kProofWaitMs = 40;
+  constexpr int kProofRounds = 3;
+  CaptureChannel* send = link_.SendChannel();
+  CaptureChannel* listen = link_.DiscoveryChannel();
+  std::vector<bool> proven(candidates.size());
+  const FrameSink check = [&](std::span<const uint8_t> frame) {
+    if (frame.size() < 12) return;
+    Mac source;
+    std::copy_n(frame.begin() + 6, 6, source.begin());
+    const auto at = std::find(candidates.begin(), candidates.end(), source);
+    if (at == candidates.end()) return;
+    const auto layout = IsGetReply(frame, link_.AdapterMac(), source);
+    if (layout && ReplyRegister(frame, *layout) == kIdentityRegister &&
+        static_cast<uint16_t>(ReplyData(frame, *layout)) == kIdentityValue)
+      proven[at - candidates.begin()] = true;
+  };
+  // A lost proof would hide a real switch: the unproven are asked again, a bounded number of times.
+  for (int round = 0; round < kProofRounds; ++round) {
+    bool asked = false;
+    for (size_t i = 0; i < candidates.size(); ++i) {
+      if (proven[i]) continue;
+      send->Send(BuildGet(link_.AdapterMac(), candidates[i], kIdentityRegister));
+      asked = true;
+    }
+    if (!asked) break;
+    clock_.SleepMs(kProofWaitMs);
+    listen->Dispatch(check);
+    listen->DispatchPending(check);
+  }
+  std::vector<Mac> kept;
+  for (size_t i = 0; i < candidates.size(); ++i)
+    if (proven[i]) kept.push_back(candidates[i]);
+  return kept;
 }
 
 void Discovery::Merge() {

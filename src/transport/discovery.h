@@ -15,6 +15,9 @@ namespace velkor {
 
 inline constexpr size_t kMaxHelloRecords = 64;
 inline constexpr size_t kMaxSwitches = 64;
+// Anyone on the segment can answer a hello: a flood may come before and after the real switches,
+// so more replies are kept while they are sorted out than the tables show.
+inline constexpr size_t kMaxHelloCandidates = 4096;
 
 // One distinct hello reply.
 struct HelloRecord {
@@ -88,6 +91,10 @@ class Discovery {
 
  private:
   void Merge();
+  // With more candidates than the tables hold, keeps the hello records of the switches that prove
+  // to be switches (and of the selected one), in their order of arrival, up to the tables' size.
+  void KeepProvenSwitches();
+  std::vector<Mac> ProveSwitches(const std::vector<Mac>& candidates);
 
   Link& link_;
   Clock& clock_;

@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const auto& f : frames) {
     CheckReplyTests(f);
     discovery.CollectHello(f);
-    Require(discovery.HelloRecordCount() <= kMaxHelloRecords);
+    Require(discovery.HelloRecordCount() <= kMaxHelloCandidates);
   }
   return 0;
 }
