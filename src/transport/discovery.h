@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -98,7 +99,12 @@ class Discovery {
 
   Link& link_;
   Clock& clock_;
+  // What makes a hello reply distinct: switch MAC, peer MAC, local port and peer port.
+  using HelloKey = std::array<uint8_t, 14>;
+  static HelloKey KeyOf(const Mac& sw, const Mac& peer, uint8_t localPort, uint8_t peerPort);
+
   std::vector<HelloRecord> hellos_;
+  std::set<HelloKey> helloKeys_;
   std::vector<DiscoveredSwitch> switches_;
   size_t selected_ = 0;
   Mac selectedMac_{};
