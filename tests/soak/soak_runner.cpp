@@ -107,7 +107,10 @@ Tally RunScenario(const Scenario& scenario, HostileSide& hostile, const SoakSett
       ++tally.falseSuccesses;
       Report(settings.log, "false success", n, action, 0, clean.exitCode, differences);
     }
-    if (code == clean.exitCode && differences.empty() && sameFile) ++tally.completed;
+    if (code == clean.exitCode && differences.empty() && sameFile)
+      ++tally.completed;
+    else if (code && *code != 0)
+      Report(settings.log, "incomplete", n, action, *code, clean.exitCode, {});
   }
   return tally;
 }
