@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 
@@ -27,6 +28,8 @@ class NoTerminal final : public velkor::cli::Terminal {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace velkor;
   static const std::string path = "/dev/shm/velkor-config-show-fuzz-" + std::to_string(getpid());
+  static const bool removedAtExit = std::atexit([] { std::remove(path.c_str()); }) == 0;
+  (void)removedAtExit;
   if (FILE* f = std::fopen(path.c_str(), "wb")) {
     std::fwrite(data, 1, size, f);
     std::fclose(f);
