@@ -65,6 +65,10 @@ int CtlSession::OpenAdapter(const std::optional<std::string>& iface) {
   return kExitOk;
 }
 
+namespace {
+constexpr int kHellosPerLogin = 3;
+}  // namespace
+
 int CtlSession::SelectSwitch(const std::optional<std::string>& mac) {
   Discovery& discovery = transport_.discovery;
   std::optional<Mac> wanted;
@@ -72,7 +76,14 @@ int CtlSession::SelectSwitch(const std::optional<std::string>& mac) {
     err_ << "velkorctl: not a MAC address: " << *mac << "\n";
     return kExitUsage;
   }
-  discovery.Discover();
+  // A hello or its reply may be lost like any other frame: a segment that seems empty, or lacks
+  // the switch asked for, is asked again a few times.
+  const auto found = [&] {
+    for (size_t i = 0; i < discovery.SwitchCount(); ++i)
+      if (!wanted || discovery.Switch(i)->mac == *wanted) return true;
+    return false;
+  };
+  for (int hello = 0; hello < kHellosPerLogin && (hello == 0 || !found()); ++hello) discovery.Discover();
   if (discovery.SwitchCount() == 0) {
     err_ << "velkorctl: no switch answered\n";
     return kExitNoSwitch;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "transport/confirmed_read.h"
+
 namespace velkor {
 
 namespace {
@@ -81,7 +83,8 @@ std::vector<uint16_t> EepromBlocks::ReadRegisterImage(ConfigImage& buffer, Progr
     if (!only.empty() && std::find(only.begin(), only.end(), reg) == only.end()) return;
     // After one read went unanswered the switch may be gone: do not wait out every other register.
     if (unread.empty()) {
-      const RegisterRead r = engine.ReadRegister(reg);
+      // What is read here is saved: a stale copy of an earlier reply must not pass for it.
+      const RegisterRead r = ReadConfirmed(engine, reg);
       if (r.answered) {
         SetImageWord(buffer, offset, r.Low16());
         return;

@@ -1,5 +1,7 @@
 #include "transport/switch_access.h"
 
+#include "transport/confirmed_read.h"
+
 namespace velkor {
 
 namespace {
@@ -23,11 +25,13 @@ uint16_t PhyCommand(uint16_t last, uint8_t phy, uint8_t reg) {
 }
 }  // namespace
 
-std::optional<uint16_t> SwitchAccess::WaitNotBusy(uint16_t reg, uint16_t busyBit) {
+std::optional<uint16_t> SwitchAccess::WaitNotBusy(uint16_t reg, uint16_t busyBit, Settle settle) {
   Clock& clock = engine_.GetClock();
   const uint64_t deadline = clock.NowUs() + kPollLimitMs * 1000;
   for (;;) {
-    const RegisterRead r = engine_.ReadRegister(reg);
+    RegisterRead r = engine_.ReadRegister(reg);
+    if (r.answered && (r.Low16() & busyBit) == 0 && settle == Settle::kConfirmed)
+      r = ConfirmRead(engine_, reg, r);
     if (r.answered && (r.Low16() & busyBit) == 0) return r.Low16();
     if (clock.NowUs() >= deadline) return std::nullopt;
     clock.SleepMs(kPollIntervalMs);
@@ -38,8 +42,8 @@ std::optional<uint16_t> SwitchAccess::ReadPhyRegister(uint8_t phy, uint8_t reg) 
   const auto last = WaitNotBusy(kPhyCommand, kPhyBusy);
   if (!last) return std::nullopt;
   engine_.WriteRegister(kPhyCommand, PhyCommand(*last, phy, reg));
-  if (!WaitNotBusy(kPhyCommand, kPhyBusy)) return std::nullopt;
-  const RegisterRead data = engine_.ReadRegister(kPhyReadData);
+  if (!WaitNotBusy(kPhyCommand, kPhyBusy, Settle::kConfirmed)) return std::nullopt;
+  const RegisterRead data = ReadConfirmed(engine_, kPhyReadData);
   if (!data.answered) return std::nullopt;
   return data.Low16();
 }
@@ -49,7 +53,7 @@ bool SwitchAccess::WritePhyRegister(uint8_t phy, uint8_t reg, uint16_t value) {
   if (!last) return false;
   engine_.WriteRegister(kPhyWriteData, value);
   engine_.WriteRegister(kPhyCommand, PhyCommand(*last, phy, reg) | kPhyWrite);
-  return WaitNotBusy(kPhyCommand, kPhyBusy).has_value();
+  return WaitNotBusy(kPhyCommand, kPhyBusy, Settle::kConfirmed).has_value();
 }
 
 std::optional<uint8_t> SwitchAccess::ReadEepromByte(uint16_t addr) {
@@ -57,8 +61,9 @@ std::optional<uint8_t> SwitchAccess::ReadEepromByte(uint16_t addr) {
   if (!last) return std::nullopt;
   engine_.WriteRegister(kEepromControl,
                         (*last & kEepromKeptBits) | (addr & kEepromAddressBits) | kEepromRead);
-  if (!WaitNotBusy(kEepromControl, kEepromBusy)) return std::nullopt;
-  const RegisterRead data = engine_.ReadRegister(kEepromData);
+  if (!WaitNotBusy(kEepromControl, kEepromBusy, Settle::kConfirmed)) return std::nullopt;
+  // The data register does not say which byte it holds: an earlier byte's reply must not pass for it.
+  const RegisterRead data = ReadConfirmed(engine_, kEepromData);
   if (!data.answered) return std::nullopt;
   return static_cast<uint8_t>(data.Low16() >> 8);
 }
@@ -69,7 +74,7 @@ bool SwitchAccess::WriteEepromByte(uint16_t addr, uint8_t value) {
   engine_.WriteRegister(kEepromData, value);
   engine_.WriteRegister(kEepromControl, (*last & kEepromKeptBits) | (addr & kEepromAddressBits));
   engine_.GetClock().SleepMs(kEepromWriteMs);
-  return WaitNotBusy(kEepromControl, kEepromBusy).has_value();
+  return WaitNotBusy(kEepromControl, kEepromBusy, Settle::kConfirmed).has_value();
 }
 
 std::optional<bool> SwitchAccess::CheckCommRegBit(uint16_t bit) {

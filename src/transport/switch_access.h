@@ -65,8 +65,10 @@ class SwitchAccess {
   RegisterEngine& Engine() { return engine_; }
 
  private:
+  // After a command, a stale copy of the previous command's "not busy" must not end the wait.
+  enum class Settle { kSingle, kConfirmed };
   // Polls reg until (value & busyBit) == 0; the last value, or none on time-out.
-  std::optional<uint16_t> WaitNotBusy(uint16_t reg, uint16_t busyBit);
+  std::optional<uint16_t> WaitNotBusy(uint16_t reg, uint16_t busyBit, Settle settle = Settle::kSingle);
   // Polls the identity register until it reads back right, at most 5 s; false on time-out.
   bool WaitForIdentity();
 
