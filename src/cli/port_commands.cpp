@@ -50,9 +50,15 @@ int PrintRows(CommandContext& c, CtlPortPage& page, const std::vector<size_t>& r
   return known ? kExitOk : SwitchLost(c, "the settings shown as ?");
 }
 
+// Connects with the port descriptions the list shows.
+int ConnectWithDescriptions(CommandContext& c) {
+  if (const int e = c.session.Connect(c.args)) return e;
+  return c.session.GetConnection().ReadDescriptions() ? kExitOk : SwitchLost(c, "the port descriptions");
+}
+
 // Connects and fills the page; the ports operand as list rows, or an exit code.
 int Open(CommandContext& c, CtlPortPage& page, std::vector<size_t>& rows) {
-  if (const int e = c.session.Connect(c.args)) return e;
+  if (const int e = ConnectWithDescriptions(c)) return e;
   if (page.Settings().FillPortSettings() == Outcome::kSwitchLost) return ExitCodeOf(Outcome::kSwitchLost);
   std::string error;
   const auto parsed = ParsePortList(c.args.operands[0], c.session.Identifier().Layout(), error);
@@ -65,7 +71,7 @@ int Open(CommandContext& c, CtlPortPage& page, std::vector<size_t>& rows) {
 }
 
 int Ports(CommandContext& c) {
-  if (const int e = c.session.Connect(c.args)) return e;
+  if (const int e = ConnectWithDescriptions(c)) return e;
   CtlPortPage page(c.session);
   if (page.Settings().FillPortSettings() == Outcome::kSwitchLost) return ExitCodeOf(Outcome::kSwitchLost);
   std::vector<size_t> all(page.Settings().Rows().size());

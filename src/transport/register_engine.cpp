@@ -18,7 +18,6 @@ unsigned Unanswered(unsigned asks, unsigned replies, bool tookLate) {
 constexpr int kSingleReadDispatches = 301;
 constexpr int kBatchRoundReads = 300;
 constexpr uint64_t kBatchWaitUs = 100'000;
-constexpr uint64_t kWritesOnlyWaitMs = 100;
 }  // namespace
 
 std::optional<RegisterEngine::Reply> RegisterEngine::ParseReply(std::span<const uint8_t> frame) const {
@@ -171,8 +170,8 @@ void RegisterEngine::TransmitBatch() {
   CaptureChannel* send = link_.SendChannel();
   CaptureChannel* listen = link_.RegisterChannel();
   if (send && listen && !repliesExpected_) {
+    // Set requests have no reply to wait for; the switch takes them in order, before any later read.
     for (const ManagementFrame& f : queue_) send->Send(f);
-    clock_.SleepMs(kWritesOnlyWaitMs);
   } else if (send && listen) {
     CountOffEarlierReplies(*listen);
     for (const ManagementFrame& f : queue_) send->Send(f);

@@ -1,5 +1,8 @@
 #include "transport/switch_access.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace velkor {
 
 namespace {
@@ -11,6 +14,8 @@ constexpr uint16_t kEepromRead = 0x0800;
 constexpr uint16_t kEepromKeptBits = 0xF000;
 constexpr uint16_t kEepromAddressBits = 0x07FF;
 constexpr uint64_t kEepromWriteMs = 5;
+// How long an idle reading of the EEPROM controller stands for a fresh poll.
+constexpr uint64_t kEepromIdleReuseUs = 10'000;
 constexpr uint16_t kIdentityRegister = 0x0207;
 constexpr uint16_t kIdentityValue = 0x4140;
 constexpr uint16_t kControlRegister = 0x0000;
@@ -26,11 +31,14 @@ uint16_t PhyCommand(uint16_t last, uint8_t phy, uint8_t reg) {
 std::optional<uint16_t> SwitchAccess::WaitNotBusy(uint16_t reg, uint16_t busyBit) {
   Clock& clock = engine_.GetClock();
   const uint64_t deadline = clock.NowUs() + kPollLimitMs * 1000;
+  // Most commands are done by the first poll; a slow one is polled less and less often.
+  uint64_t sleepUs = kFirstPollSleepUs;
   for (;;) {
     const RegisterRead r = engine_.ReadRegister(reg);
     if (r.answered && (r.Low16() & busyBit) == 0) return r.Low16();
     if (clock.NowUs() >= deadline) return std::nullopt;
-    clock.SleepMs(kPollIntervalMs);
+    clock.SleepUs(sleepUs);
+    sleepUs = std::min(2 * sleepUs, kPollIntervalMs * 1000);
   }
 }
 
@@ -52,24 +60,37 @@ bool SwitchAccess::WritePhyRegister(uint8_t phy, uint8_t reg, uint16_t value) {
   return WaitNotBusy(kPhyCommand, kPhyBusy).has_value();
 }
 
+std::optional<uint16_t> SwitchAccess::EepromIdle() {
+  Clock& clock = engine_.GetClock();
+  const auto idle = std::exchange(eepromIdle_, std::nullopt);
+  if (idle && clock.NowUs() - eepromIdleAtUs_ <= kEepromIdleReuseUs) return idle;
+  return WaitNotBusy(kEepromControl, kEepromBusy);
+}
+
+std::optional<uint16_t> SwitchAccess::EepromDone() {
+  eepromIdle_ = WaitNotBusy(kEepromControl, kEepromBusy);
+  eepromIdleAtUs_ = engine_.GetClock().NowUs();
+  return eepromIdle_;
+}
+
 std::optional<uint8_t> SwitchAccess::ReadEepromByte(uint16_t addr) {
-  const auto last = WaitNotBusy(kEepromControl, kEepromBusy);
+  const auto last = EepromIdle();
   if (!last) return std::nullopt;
   engine_.WriteRegister(kEepromControl,
                         (*last & kEepromKeptBits) | (addr & kEepromAddressBits) | kEepromRead);
-  if (!WaitNotBusy(kEepromControl, kEepromBusy)) return std::nullopt;
+  if (!EepromDone()) return std::nullopt;
   const RegisterRead data = engine_.ReadRegister(kEepromData);
   if (!data.answered) return std::nullopt;
   return static_cast<uint8_t>(data.Low16() >> 8);
 }
 
 bool SwitchAccess::WriteEepromByte(uint16_t addr, uint8_t value) {
-  const auto last = WaitNotBusy(kEepromControl, kEepromBusy);
+  const auto last = EepromIdle();
   if (!last) return false;
   engine_.WriteRegister(kEepromData, value);
   engine_.WriteRegister(kEepromControl, (*last & kEepromKeptBits) | (addr & kEepromAddressBits));
   engine_.GetClock().SleepMs(kEepromWriteMs);
-  return WaitNotBusy(kEepromControl, kEepromBusy).has_value();
+  return EepromDone().has_value();
 }
 
 std::optional<bool> SwitchAccess::CheckCommRegBit(uint16_t bit) {
