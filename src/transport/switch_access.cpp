@@ -1,6 +1,7 @@
 #include "transport/switch_access.h"
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 
 namespace velkor {
@@ -28,13 +29,18 @@ uint16_t PhyCommand(uint16_t last, uint8_t phy, uint8_t reg) {
 }
 }  // namespace
 
-std::optional<uint16_t> SwitchAccess::WaitNotBusy(uint16_t reg, uint16_t busyBit) {
+std::optional<uint16_t> SwitchAccess::WaitNotBusy(uint16_t reg, uint16_t busyBit, uint16_t along,
+                                                  RegisterRead* alongRead) {
   Clock& clock = engine_.GetClock();
   const uint64_t deadline = clock.NowUs() + kPollLimitMs * 1000;
   // Most commands are done by the first poll; a slow one is polled less and less often.
   uint64_t sleepUs = kFirstPollSleepUs;
   for (;;) {
-    const RegisterRead r = engine_.ReadRegister(reg);
+    RegisterRead r;
+    if (alongRead)
+      std::tie(r, *alongRead) = engine_.ReadRegisterPair(reg, along);
+    else
+      r = engine_.ReadRegister(reg);
     if (r.answered && (r.Low16() & busyBit) == 0) return r.Low16();
     if (clock.NowUs() >= deadline) return std::nullopt;
     clock.SleepUs(sleepUs);
@@ -67,8 +73,8 @@ std::optional<uint16_t> SwitchAccess::EepromIdle() {
   return WaitNotBusy(kEepromControl, kEepromBusy);
 }
 
-std::optional<uint16_t> SwitchAccess::EepromDone() {
-  eepromIdle_ = WaitNotBusy(kEepromControl, kEepromBusy);
+std::optional<uint16_t> SwitchAccess::EepromDone(RegisterRead* dataRead) {
+  eepromIdle_ = WaitNotBusy(kEepromControl, kEepromBusy, kEepromData, dataRead);
   eepromIdleAtUs_ = engine_.GetClock().NowUs();
   return eepromIdle_;
 }
@@ -78,8 +84,11 @@ std::optional<uint8_t> SwitchAccess::ReadEepromByte(uint16_t addr) {
   if (!last) return std::nullopt;
   engine_.WriteRegister(kEepromControl,
                         (*last & kEepromKeptBits) | (addr & kEepromAddressBits) | kEepromRead);
-  if (!EepromDone()) return std::nullopt;
-  const RegisterRead data = engine_.ReadRegister(kEepromData);
+  // The data that comes with the poll finding the controller idle is this command's byte; asked
+  // for alone only when that reply was lost.
+  RegisterRead data;
+  if (!EepromDone(&data)) return std::nullopt;
+  if (!data.answered) data = engine_.ReadRegister(kEepromData);
   if (!data.answered) return std::nullopt;
   return static_cast<uint8_t>(data.Low16() >> 8);
 }
