@@ -121,6 +121,7 @@ void Program::Start() {
   window_.SetHandlers(handlers_);
   shell_.SetPages(window_.ContractPages());
   shell_.SetSave([this] { return saveReset_.SaveSettings(); });
+  shell_.SetUnsavedCheck([this] { return saveReset_.SettingsUnsaved(); });
   window_.show();
   shell_.Start();
 }

@@ -1,6 +1,7 @@
 #include "cli/command.h"
 #include "cli/exit_codes.h"
 #include "pages/switch/file_io.h"
+#include "transport/eeprom_update.h"
 
 namespace velkor::cli {
 
@@ -71,7 +72,8 @@ int EepromDump(CommandContext& c) {
   return kExitOk;
 }
 
-// Writes a raw image from EEPROM byte 0 on, each byte read back before the next. An image larger
+// Writes a raw image from EEPROM byte 0 on, only the bytes the EEPROM does not hold already, then
+// reads the whole image back; the first byte that differs is reported. An image larger
 // than the EEPROM would wrap around the 11-bit addresses: it is refused before anything is written.
 int EepromBurn(CommandContext& c) {
   const auto image = ReadFileHead(c.args.operands[0], kEepromSize + 1);
@@ -89,14 +91,10 @@ int EepromBurn(CommandContext& c) {
     return kExitNotConnected;
   }
   if (const int e = c.session.Connect(c.args)) return e;
-  SwitchAccess& access = c.session.Transport().access;
-  for (size_t a = 0; a < image->size(); ++a) {
-    const auto at = static_cast<uint16_t>(a);
-    const auto back = access.WriteEepromByte(at, (*image)[a]) ? access.ReadEepromByte(at) : std::nullopt;
-    if (back != (*image)[a]) {
-      c.err << "velkorctl: EEPROM Writes Failed, Byte: " << a << "\n";
-      return back ? kExitFailure : kExitSwitchLost;
-    }
+  const EepromUpdate burned = UpdateEepromRange(c.session.Transport().access, 0, *image);
+  if (!burned.Verified()) {
+    c.err << "velkorctl: EEPROM Writes Failed, Byte: " << *burned.failedAt << "\n";
+    return burned.unanswered ? kExitSwitchLost : kExitFailure;
   }
   c.out.Object({{"burned", c.args.operands[0]}, {"bytes", static_cast<int64_t>(image->size())}});
   return kExitOk;

@@ -16,7 +16,10 @@ CtlSession::CtlSession(PacketBackend& backend, Clock& clock, Terminal& terminal,
       dialog_(terminal, err),
       progress_(clock),
       identifier_(transport_.discovery, transport_.link, transport_.engine, transport_.access),
-      connection_(transport_, identifier_, prompter_, dialog_, progress_, busy_, events_) {}
+      connection_(transport_, identifier_, prompter_, dialog_, progress_, busy_, events_) {
+  // Only the commands that show them read the descriptions.
+  connection_.SetDescriptionsAtLogin(false);
+}
 
 void CtlSession::ForwardDiagnostics() {
   err_ << errors_.str();

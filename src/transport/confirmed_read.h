@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <utility>
+#include <vector>
 
 #include "transport/register_engine.h"
 
@@ -16,5 +19,12 @@ inline constexpr int kConfirmedReadAttempts = 4;
 RegisterRead ReadConfirmed(RegisterEngine& engine, uint16_t reg);
 // The same, going on from a read of reg already made.
 RegisterRead ConfirmRead(RegisterEngine& engine, uint16_t reg, RegisterRead first);
+// The same for two registers asked in one exchange, going on from such a read: first is answered once
+// two of its reads agree, second only when its reads agreed in that same exchange too.
+std::pair<RegisterRead, RegisterRead> ConfirmPair(RegisterEngine& engine, uint16_t first, uint16_t second,
+                                                  std::pair<RegisterRead, RegisterRead> read);
+// Reads regs in one batch, then again in a second after a fence read: a register is answered only
+// where its two reads agree. The caller's batch is replaced.
+std::vector<RegisterRead> ReadBatchConfirmed(RegisterEngine& engine, std::span<const uint16_t> regs);
 
 }  // namespace velkor

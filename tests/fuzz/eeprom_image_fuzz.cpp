@@ -6,10 +6,10 @@
 #include <span>
 
 #include "device/config_file.h"
-#include "device/config_settings.h"
 #include "device/eeprom_layout.h"
 #include "device/gbk_text.h"
 #include "fuzz_frames.h"
+#include "pages/config/config_settings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace velkor;
@@ -23,10 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (size_t port = 0; port < 24; ++port)
     sink = sink + GbkToUtf8(std::span(image).subspan(PortDescriptionAddress(port), 8)).size();
   (void)sink;
-  ConfigSettings(image);
   const std::string_view name = ConfigModelName(image[kEepromModelByte] & kModelByteCodeBits);
+  ConfigSettings(image, FileOwner({name, image}));
   const std::vector<uint8_t> file = EncodeConfigFile(name, image);
   const auto back = DecodeAnyConfigFile(file);
-  fuzz::Require(back && EncodeConfigFile(name, *back) == file);
+  fuzz::Require(back && EncodeConfigFile(name, back->image) == file);
   return 0;
 }

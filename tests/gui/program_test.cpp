@@ -218,12 +218,15 @@ TEST_F(ProgramTest, DisconnectRediscoversThroughThePostedRequest) {
   EXPECT_GT(segment.Agent(0).Frames().hellos, hellos) << "the list was refilled by a new discovery";
 }
 
-TEST_F(ProgramTest, CloseWithUnsavedSettingsCanBeCancelled) {
+TEST_F(ProgramTest, CloseAsksToSaveOnlyUnsavedSettingsAndCanBeCancelled) {
   AttachSwitches();
   Start();
   dialog.outcomes = {Password("vemix")};
   DoubleClick(CentreOf(RowOf("QX-F16A")));
   ASSERT_TRUE(program.GetShell().GetConnection().State().unsaved);
+  EXPECT_TRUE(program.GetShell().CloseRequested()) << "the chip holds what the EEPROM does";
+  EXPECT_TRUE(prompter.shown.empty());
+  segment.Switch(0).Poke(0x0400, 0x1234);
   prompter.Script(Answer::kCancel);
   EXPECT_FALSE(window.close());
   EXPECT_TRUE(window.isVisible());
