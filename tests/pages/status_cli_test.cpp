@@ -34,7 +34,8 @@ TEST_F(StatusCliTest, ShowsThePortsAndWatchesChangesOnly) {
                         R"("trunk_error": "?", "time": ")"))
       << out.str();
   const std::string record = R"("port": "03")";
-  EXPECT_EQ(out.str().find(record, out.str().find(record) + 1), std::string::npos) << "one change, one record";
+  EXPECT_EQ(out.str().find(record, out.str().find(record) + 1), std::string::npos)
+      << "one change, one record";
 }
 
 TEST_F(StatusCliTest, ALostReplyIsNoValue) {
