@@ -44,6 +44,7 @@ const std::vector<Command>& MirrorCommands();
 const std::vector<Command>& GlobalCommands();
 const std::vector<Command>& TrunkCommands();
 const std::vector<Command>& StatusCommands();
+const std::vector<Command>& EngineeringCommands();
 
 // Reports a read that got no reply; never prints a lost value as 0.
 int SwitchLost(CommandContext& c, const std::string& what);
