@@ -137,7 +137,7 @@ void TForm1::AddSheet(Sheet sheet, const char* caption, std::initializer_list<Ta
   auto* pages = new QTabWidget;
   for (const Tab& tab : tabs) {
     const int index = pages->addTab(tab.page, QString::fromUtf8(tab.caption));
-    pages->setTabVisible(index, tab.shown && ContractOf(tab.page));
+    pages->setTabVisible(index, tab.shown);
   }
   sheets_->addTab(pages, QString::fromUtf8(caption));
   sheetTabs_[SheetIndex(sheet)] = pages;
@@ -173,7 +173,7 @@ std::vector<Page*> TForm1::ContractPages() const {
 void TForm1::SetPageVisible(QWidget* page, bool visible) {
   for (QTabWidget* pages : sheetTabs_) {
     const int index = pages->indexOf(page);
-    if (index >= 0) pages->setTabVisible(index, visible && ContractOf(page));
+    if (index >= 0) pages->setTabVisible(index, visible);
   }
 }
 

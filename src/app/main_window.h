@@ -82,8 +82,7 @@ class TForm1 : public QWidget, public ShellView {
   const ShellPages& Pages() const { return pages_; }
   // The pages that implement the page contract, for the connection news.
   std::vector<Page*> ContractPages() const;
-  // Shows or hides the tab of page, which must be one of Pages(). A page that does not implement
-  // the contract yet stays hidden.
+  // Shows or hides the tab of page, which must be one of Pages().
   void SetPageVisible(QWidget* page, bool visible);
   // Makes page, which must be one of Pages(), the current page of its sheet without changing the
   // current sheet.
