@@ -38,11 +38,13 @@ VlanInfoPage::VlanInfoPage(QWidget* parent) : QWidget(parent) {
   auto* table = new QGroupBox(QStringLiteral("VLAN Table"), this);
   ports_ = ListIn(mapping, 2, QStringLiteral("PortVlanList"));
   entries_ = ListIn(table, 3, QStringLiteral("VlanTableList"));
-  SetReportColumn(ports_, 0, QStringLiteral("Port"), 48);
-  SetReportColumn(ports_, 1, QStringLiteral("VLAN"), 48);
-  SetReportColumn(entries_, 0, QStringLiteral("No."), 40);
-  SetReportColumn(entries_, 1, QStringLiteral("VID"), 48);
-  SetReportColumn(entries_, 2, QStringLiteral("Member Ports"), 420);
+  SetReportColumn(ports_, 0, QStringLiteral("Port"), 40);
+  SetReportColumn(ports_, 1, QStringLiteral("VLAN"), 40);
+  SetReportColumn(entries_, 0, QStringLiteral("No."), 32);
+  SetReportColumn(entries_, 1, QStringLiteral("VID"), 40);
+  SetReportColumn(entries_, 2, QStringLiteral("Member Ports"), 460);
+  // The mapping is two short columns; the member lists take the rest of the page.
+  mapping->setFixedWidth(140);
   // The member list keeps each port in its column only in a font of fixed width.
   entries_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
@@ -62,6 +64,8 @@ void VlanInfoPage::Fill() {
   FillReportList(entries_, entries);
   AlignRight(ports_, 1);
   AlignRight(entries_, 1);
+  // Every port keeps its column: the list scrolls sideways rather than cut a member list short.
+  entries_->resizeColumnToContents(2);
 }
 
 }  // namespace velkor
