@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolButton>
 
 namespace velkor {
 
@@ -24,8 +23,11 @@ EepromWriterPage::EepromWriterPage(QWidget* parent) : QWidget(parent), file_(new
                                                       QStringLiteral("BIN Image File (*.bin)"));
     if (!path.isEmpty()) FileOpen1Accept(path);
   });
-  auto* openButton = new QToolButton(this);
-  openButton->setDefaultAction(open);
+  // The button carries the action's caption and hint, and runs it.
+  auto* openButton = new QPushButton(open->text(), this);
+  openButton->setToolTip(open->toolTip());
+  openButton->setStatusTip(open->statusTip());
+  connect(openButton, &QPushButton::clicked, open, &QAction::trigger);
   auto* burn = new QPushButton(QStringLiteral("Burn Image"), this);
   burn->setObjectName(QStringLiteral("Button18"));
   connect(burn, &QPushButton::clicked, this, &EepromWriterPage::Button18Click);
