@@ -9,6 +9,8 @@
 #include "app/program.h"
 #include "app/progress_dialog.h"
 #include "app/qt_prompter.h"
+#include "app/qt_translations.h"
+#include "app/wait_cursor_clock.h"
 #include "pages/message_text.h"
 #include "pages/ports/port_description_dialog.h"
 #include "transport/pcap_backend.h"
@@ -19,6 +21,7 @@ int main(int argc, char** argv) {
   // The application's own name; a display name would be appended to every window caption.
   QApplication::setApplicationName(QStringLiteral("Brevane") +
                                    velkor::MessageText(velkor::MessageId::kVersionCaption));
+  const auto qtTexts = velkor::InstallQtChineseTexts();
 
   velkor::TForm1 window;
   velkor::TConnectSwitch connectDialog(&window);
@@ -29,7 +32,8 @@ int main(int argc, char** argv) {
   velkor::QtConfigFileDialogs configFileDialogs(&window);
 
   velkor::PcapBackend backend;
-  velkor::SystemClock clock;
+  velkor::SystemClock systemClock;
+  velkor::WaitCursorClock clock(systemClock);
   velkor::TransportSession transport(backend, clock, std::cerr, busy);
   // The adapter list is the one thing the program cannot run without.
   velkor::Program program(window, transport,

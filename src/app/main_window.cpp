@@ -53,13 +53,15 @@ int SheetIndex(Sheet sheet) { return static_cast<int>(sheet); }
 
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+                          Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                          Qt::WindowCloseButtonHint),
       adapters_(new QComboBox(this)),
       connected_(new QLabel(MessageText(MessageId::kNotConnected), this)),
       sheets_(new QTabWidget(this)) {
   setWindowTitle(QStringLiteral("Velkor以太网交换机") + MessageText(MessageId::kVersionCaption));
   setFont(ShellFont());
-  setFixedSize(744, 589);
+  // Opens at its designed size; it may be resized and maximised, and the lists grow with it.
+  resize(744, 589);
 
   adapters_->setObjectName(QStringLiteral("ComboBox1"));
   adapters_->setToolTip(QStringLiteral("请从下拉列表中选择一个网络接口"));

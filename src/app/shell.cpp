@@ -1,5 +1,6 @@
 #include "app/shell.h"
 
+#include "device/cascade.h"
 #include "device/gbk_text.h"
 #include "device/message_table.h"
 #include "device/model.h"
@@ -101,13 +102,25 @@ std::string Shell::ReadDescription(size_t index) {
   return GbkToUtf8(std::span(transport_.cache.switchDescription.data(), kSwitchDescriptionRead));
 }
 
+namespace {
+// The cascade as the switch list's tooltip tells it.
+std::string UpstreamText(const CascadeNode& node) {
+  const std::string local = "（本机经端口" + std::to_string(node.localPort) + "连接）";
+  if (!node.parent && !node.upstreamMissing && !node.loopCut) return "直接连接本机" + local;
+  std::string text = "上级交换机 " + node.upstreamMacText + " 的端口" + std::to_string(node.upstreamPort);
+  if (node.upstreamMissing) text += "（未应答）";
+  return text + local;
+}
+}  // namespace
+
 void Shell::FillSwitchList() {
   const Discovery& discovery = transport_.discovery;
   if (discovery.SwitchCount() == 0) return;
+  const Cascade cascade = BuildCascade(discovery);
   std::vector<SwitchRow> rows;
   for (size_t i = 0; i < discovery.SwitchCount(); ++i)
-    rows.push_back(
-        {std::string(ModelName(discovery.ModelCode(i))), discovery.Switch(i)->macText, ReadDescription(i)});
+    rows.push_back({std::string(ModelName(discovery.ModelCode(i))), discovery.Switch(i)->macText,
+                    ReadDescription(i), UpstreamText(cascade.nodes[i])});
   view_.SetSwitchRows(rows);
 }
 

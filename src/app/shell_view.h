@@ -12,6 +12,7 @@ struct SwitchRow {
   std::string modelName;  // "未知" rows are drawn red and cannot be connected to
   std::string macText;
   std::string description;  // already converted for display
+  std::string upstream;     // where it hangs in the cascade, shown as the row's tooltip
 };
 
 // What the start-up, switch-list and connection logic does to the main window. The logic lives in

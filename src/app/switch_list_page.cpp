@@ -88,6 +88,8 @@ void SwitchListPage::SetRows(const std::vector<SwitchRow>& rows) {
     list_->setItem(r, 0, MakeCell(0, row.modelName, row.modelName == unknown ? kUnknownModel : kKnownModel));
     list_->setItem(r, 1, MakeCell(1, row.macText, Qt::black));
     list_->setItem(r, 2, MakeCell(2, row.description, Qt::black));
+    for (int c = 0; c < list_->columnCount(); ++c)
+      list_->item(r, c)->setToolTip(QString::fromStdString(row.upstream));
   }
   list_->clearSelection();
   list_->setCurrentItem(nullptr);

@@ -45,8 +45,9 @@ inline const std::set<std::string> kValueOptions{"password",
                                                  "storm-filter",
                                                  "loop-detect",
                                                  "igmp-snooping",
-                                                 "size"};
-inline const std::set<std::string> kFlagOptions{"yes", "force", "live"};
+                                                 "size",
+                                                 "output"};
+inline const std::set<std::string> kFlagOptions{"yes", "force", "live", "prometheus"};
 
 // none (with error text) when an option is unknown or lacks its value.
 std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, std::string& error);

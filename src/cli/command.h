@@ -45,6 +45,8 @@ const std::vector<Command>& GlobalCommands();
 const std::vector<Command>& TrunkCommands();
 const std::vector<Command>& StatusCommands();
 const std::vector<Command>& EngineeringCommands();
+// Every command, in the order the usage lists them.
+std::vector<Command> AllCommands();
 
 // Reports a read that got no reply; never prints a lost value as 0.
 int SwitchLost(CommandContext& c, const std::string& what);

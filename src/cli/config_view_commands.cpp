@@ -3,8 +3,8 @@
 #include "cli/command.h"
 #include "cli/exit_codes.h"
 #include "cli/maintenance_page.h"
-#include "device/config_settings.h"
 #include "device/message_table.h"
+#include "pages/config/config_settings.h"
 #include "pages/switch/file_io.h"
 #include "pages/switch/save_reset_image.h"
 
@@ -12,18 +12,32 @@ namespace velkor::cli {
 
 namespace {
 
-// The file's image; none, with the reason on standard error, when it is unreadable or no
+// The file's contents; none, with the reason on standard error, when it is unreadable or no
 // configuration file (for modelName, when one is given).
-std::optional<ConfigFileImage> FileImage(CommandContext& c, const std::string& path,
-                                         std::optional<std::string_view> modelName) {
+std::optional<NamedConfigFile> ReadConfigFile(CommandContext& c, const std::string& path,
+                                              std::optional<std::string_view> modelName) {
   const auto file = ReadFileHead(path, kConfigFileReadLimit);
   if (!file) {
     c.err << "velkorctl: cannot read " << path << "\n";
     return std::nullopt;
   }
-  auto image = modelName ? DecodeConfigFile(*file, *modelName) : DecodeAnyConfigFile(*file);
-  if (!image) c.err << "velkorctl: " << path << ": " << Message(MessageId::kConfigFileWrong) << "\n";
-  return image;
+  std::optional<NamedConfigFile> decoded;
+  if (!modelName)
+    decoded = DecodeAnyConfigFile(*file);
+  else if (const auto image = DecodeConfigFile(*file, *modelName))
+    decoded = NamedConfigFile{*modelName, *image};
+  if (!decoded) c.err << "velkorctl: " << path << ": " << Message(MessageId::kConfigFileWrong) << "\n";
+  return decoded;
+}
+
+// The connected switch, whose chip decides what the registers of its configuration mean.
+ConfigOwner SwitchOwner(CommandContext& c) {
+  return {c.session.GetConnection().State().modelCode, c.session.Identifier().Layout()};
+}
+
+Field::second_type FieldValue(const std::optional<SettingValue>& value) {
+  if (!value) return std::string("absent");
+  return std::visit([](const auto& v) { return Field::second_type(v); }, *value);
 }
 
 // The switch's stored configuration, or with --live its registers in place of the stored block.
@@ -38,34 +52,42 @@ std::optional<ConfigFileImage> SwitchImage(CommandContext& c, CtlMaintenance& ma
   return image;
 }
 
+// Without FILE, the switch's stored configuration (with --live, its registers).
 int Show(CommandContext& c) {
-  std::optional<ConfigFileImage> image;
+  std::vector<NamedSetting> settings;
+  Record record;
   if (c.args.operands.size() > 1) {
-    if (!(image = FileImage(c, c.args.operands[1], std::nullopt))) return kExitUsage;
+    const auto file = ReadConfigFile(c, c.args.operands[1], std::nullopt);
+    if (!file) return kExitUsage;
+    record.push_back({"model", std::string(file->modelName)});
+    settings = ConfigSettings(file->image, FileOwner(*file));
   } else {
     if (const int e = c.session.Connect(c.args)) return e;
     CtlMaintenance maintenance(c.session);
-    if (!(image = SwitchImage(c, maintenance))) return SwitchLost(c, "the configuration");
+    const auto image = SwitchImage(c, maintenance);
+    if (!image) return SwitchLost(c, "the configuration");
+    record.push_back({"model", std::string(maintenance.Transfer().ModelName())});
+    settings = ConfigSettings(*image, SwitchOwner(c));
   }
-  std::vector<Record> rows;
-  for (const auto& [name, value] : ConfigSettings(*image))
-    rows.push_back({{"setting", name}, {"value", value}});
-  c.out.Array(rows);
+  for (const NamedSetting& s : settings) record.push_back({s.name, FieldValue(s.value)});
+  c.out.Object(record);
   return kExitOk;
 }
 
-// Exits 0 when nothing differs, 1 when something does.
+// Exits 0 when nothing differs, 1 when something does. Both sides are read as the connected
+// switch's chip would read them, the file being made for its model name.
 int Diff(CommandContext& c) {
   if (c.args.operands.size() < 2) return kExitUsage;
   if (const int e = c.session.Connect(c.args)) return e;
   CtlMaintenance maintenance(c.session);
-  const auto file = FileImage(c, c.args.operands[1], maintenance.Transfer().ModelName());
+  const auto file = ReadConfigFile(c, c.args.operands[1], maintenance.Transfer().ModelName());
   if (!file) return kExitUsage;
   const auto stored = SwitchImage(c, maintenance);
   if (!stored) return SwitchLost(c, "the configuration");
+  const ConfigOwner owner = SwitchOwner(c);
   std::vector<Record> rows;
-  for (const auto& d : DiffSettings(*file, *stored))
-    rows.push_back({{"setting", d.name}, {"file", d.a}, {"switch", d.b}});
+  for (const auto& d : DiffSettings(ConfigSettings(file->image, owner), ConfigSettings(*stored, owner)))
+    rows.push_back({{"setting", d.name}, {"file", FieldValue(d.a)}, {"switch", FieldValue(d.b)}});
   c.out.Array(rows);
   return rows.empty() ? kExitOk : kExitFailure;
 }
@@ -74,7 +96,7 @@ int Config(CommandContext& c) {
   const std::string& what = c.args.operands[0];
   if (what == "show") return Show(c);
   if (what == "diff") return Diff(c);
-  c.err << "velkorctl: config show [FILE] or config diff FILE [--live]\n";
+  c.err << "velkorctl: config show [FILE] [--live] or config diff FILE [--live]\n";
   return kExitUsage;
 }
 
@@ -82,7 +104,7 @@ int Config(CommandContext& c) {
 
 const std::vector<Command>& ConfigViewCommands() {
   static const std::vector<Command> commands{
-      {"config", "config show [FILE] | config diff FILE [--live]", 1, 2, Config},
+      {"config", "config show [FILE] [--live] | config diff FILE [--live]", 1, 2, Config},
   };
   return commands;
 }

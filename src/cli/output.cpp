@@ -4,7 +4,6 @@
 
 namespace velkor::cli {
 
-namespace {
 std::string JsonString(const std::string& s) {
   std::string out = "\"";
   for (unsigned char c : s) {
@@ -22,6 +21,7 @@ std::string JsonString(const std::string& s) {
   return out + "\"";
 }
 
+namespace {
 std::string Plain(const std::variant<std::string, int64_t, bool>& v) {
   if (auto s = std::get_if<std::string>(&v)) return *s;
   if (auto b = std::get_if<bool>(&v)) return *b ? "yes" : "no";

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -20,6 +21,8 @@ class Output {
   Output(std::ostream& out, bool json) : out_(out), json_(json) {}
   void Object(const Record& record);
   void Array(const std::vector<Record>& records);
+  // Text in a format of its own (the metrics exposition), printed as it is.
+  void Raw(std::string_view text) { out_ << text; }
   // Hands what was printed to the pipe or file now, not when the buffer happens to fill.
   void Flush() { out_.flush(); }
 
@@ -30,5 +33,7 @@ class Output {
 };
 
 std::string Hex(uint32_t value, int digits);
+// s as a JSON string, quoted and escaped.
+std::string JsonString(const std::string& s);
 
 }  // namespace velkor::cli

@@ -54,9 +54,4 @@ std::optional<std::vector<size_t>> ParsePortList(std::string_view text, const Po
   return std::vector<size_t>(rows.begin(), rows.end());
 }
 
-std::string PanelName(const PortLayout& layout, size_t row) {
-  const size_t fe = static_cast<size_t>(layout.FeCount());
-  return row < fe ? std::to_string(row + 1) : "G" + std::to_string(row - fe + 1);
-}
-
 }  // namespace velkor::cli

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "device/port_captions.h"
 #include "device/port_layout.h"
 
 namespace velkor::cli {
@@ -16,8 +17,5 @@ namespace velkor::cli {
 // the reason in error when a name is malformed or the switch has no such port.
 std::optional<std::vector<size_t>> ParsePortList(std::string_view text, const PortLayout& layout,
                                                  std::string& error);
-
-// The panel name of list row row: "1", "2", … or "G1", "G2".
-std::string PanelName(const PortLayout& layout, size_t row);
 
 }  // namespace velkor::cli

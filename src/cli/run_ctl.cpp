@@ -27,8 +27,6 @@ bool NumberOperand(CommandContext& c, size_t i, uint32_t max, uint32_t& value) {
   return true;
 }
 
-namespace {
-
 std::vector<Command> AllCommands() {
   std::vector<Command> all;
   for (const auto* group :
@@ -39,6 +37,8 @@ std::vector<Command> AllCommands() {
     all.insert(all.end(), group->begin(), group->end());
   return all;
 }
+
+namespace {
 
 void Usage(std::ostream& s) {
   s << "usage: velkorctl COMMAND [OPERANDS] [--iface NAME] [--switch MAC] [--password PASSWORD |\n"

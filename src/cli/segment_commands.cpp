@@ -1,5 +1,6 @@
 #include "cli/command.h"
 #include "cli/exit_codes.h"
+#include "cli/topology_text.h"
 
 namespace velkor::cli {
 
@@ -38,12 +39,28 @@ int Discover(CommandContext& c) {
   return kExitOk;
 }
 
+// Who hangs behind which port of which switch, as the hello replies tell it.
+int Topology(CommandContext& c) {
+  if (const int e = c.session.OpenAdapter(c.args.iface)) return e;
+  Discovery& discovery = c.session.Transport().discovery;
+  discovery.Discover();
+  if (discovery.SwitchCount() == 0) {
+    c.err << "velkorctl: no switch answered\n";
+    return kExitNoSwitch;
+  }
+  const Cascade cascade = BuildCascade(discovery);
+  c.out.Raw(c.args.json ? TopologyJson(discovery, cascade) : TopologyText(discovery, cascade));
+  return kExitOk;
+}
+
 }  // namespace
 
 const std::vector<Command>& SegmentCommands() {
   static const std::vector<Command> commands{
       {"adapters", "adapters", 0, 0, Adapters},
       {"discover", "discover [--iface NAME]", 0, 0, Discover},
+      {"topology", "topology [--iface NAME]  (ports are chip ports, as the hello replies give them)", 0, 0,
+       Topology},
   };
   return commands;
 }

@@ -4,8 +4,10 @@
 #include <string_view>
 
 #include "cli/command.h"
+#include "cli/counter_watch.h"
 #include "cli/exit_codes.h"
 #include "cli/port_list.h"
+#include "cli/prometheus_stats.h"
 #include "pages/ports/statistics_batch.h"
 #include "pages/ports/statistics_menu.h"
 #include "pages/ports/statistics_totals.h"
@@ -13,10 +15,6 @@
 namespace velkor::cli {
 
 namespace {
-
-// The names the command line uses for counters and units.
-constexpr std::array<std::string_view, 3> kCounterNames{"rx", "tx", "drop"};
-constexpr std::array<std::string_view, 4> kUnitNames{"bytes", "frames", "crc", "collisions"};
 
 template <typename T, size_t N>
 std::optional<T> Named(const std::array<std::string_view, N>& names, const std::string& text) {
@@ -32,15 +30,6 @@ bool MenuOffers(TrafficCounter counter, CounterUnit unit) {
       return std::find(menu.units.begin(), menu.units.end(), unit) != menu.units.end();
   return false;
 }
-
-std::string CounterName(TrafficCounter c) { return std::string(kCounterNames[static_cast<size_t>(c)]); }
-std::string UnitName(CounterUnit u) { return std::string(kUnitNames[static_cast<size_t>(u)]); }
-
-// What one port's counters read: values (raw or running totals) and units, none where unknown.
-struct PortReading {
-  std::array<uint64_t, 3> values{};
-  std::array<std::optional<CounterUnit>, 3> units;
-};
 
 Record ReadingRecord(const std::string& port, const PortReading& reading) {
   Record record{{"port", port}};
@@ -80,30 +69,6 @@ int ReadOnce(CommandContext& c, const std::vector<size_t>& rows) {
   return kExitOk;
 }
 
-// The running totals of one port while watching. A unit change restarts the chip's counter at
-// 0, so its total restarts too instead of counting the drop as a wrap.
-struct WatchedPort {
-  size_t row;
-  int chipPort;
-  RowTotals totals;
-  std::array<std::optional<CounterUnit>, 3> units;
-
-  PortReading Take(const StatisticsBatch& batch) {
-    PortReading reading;
-    for (TrafficCounter counter : kTrafficCounters) {
-      const size_t i = static_cast<size_t>(counter);
-      const auto unit = batch.Unit(counter, chipPort);
-      if (unit && units[i] && *unit != *units[i]) totals[i].Restart();
-      if (unit) units[i] = unit;
-      // A lost reply is skipped: the total stands until the next reading.
-      if (const auto raw = batch.Counter(counter, chipPort)) totals[i].Take(*raw);
-      reading.values[i] = totals[i].Total();
-      reading.units[i] = units[i];
-    }
-    return reading;
-  }
-};
-
 int Watch(CommandContext& c, const std::vector<size_t>& rows, uint32_t seconds,
           std::optional<uint32_t> count) {
   const PortLayout& layout = c.session.Identifier().Layout();
@@ -111,21 +76,14 @@ int Watch(CommandContext& c, const std::vector<size_t>& rows, uint32_t seconds,
   std::vector<WatchedPort> ports;
   StatisticsBatch batch(engine);
   batch.Read(StatisticsRegisters::kAll, layout.PortSlots());
-  for (size_t row : rows) {
-    WatchedPort& port = ports.emplace_back(WatchedPort{row, layout.ChipPortOfRow(row), {}, {}});
-    for (TrafficCounter counter : kTrafficCounters) {
-      const size_t i = static_cast<size_t>(counter);
-      port.totals[i].Start(batch.Counter(counter, port.chipPort));
-      port.units[i] = batch.Unit(counter, port.chipPort);
-    }
-  }
+  for (size_t row : rows) ports.emplace_back(row, layout.ChipPortOfRow(row)).Start(batch, CountFrom::kNow);
   for (uint32_t printed = 0; !count || printed < *count; ++printed) {
     engine.GetClock().SleepMs(uint64_t{seconds} * 1000);
     if (!c.session.GetConnection().CheckConnection()) return kExitSwitchLost;
     batch.Read(StatisticsRegisters::kAll, layout.PortSlots());
     std::vector<Record> records;
     for (WatchedPort& port : ports) {
-      Record record = ReadingRecord(PanelName(layout, port.row), port.Take(batch));
+      Record record = ReadingRecord(PanelName(layout, port.Row()), port.Take(batch));
       record.push_back({"seconds", static_cast<int64_t>(uint64_t{seconds} * (printed + 1))});
       records.push_back(std::move(record));
     }
@@ -146,9 +104,16 @@ int Stats(CommandContext& c) {
           << kMaxWatchSeconds << ": " << *watch << "\n";
     return kExitUsage;
   }
+  const bool prometheus = c.args.Flag("prometheus");
+  const auto output = c.args.Value("output");
+  if ((output && !prometheus) || (prometheus && c.args.json)) {
+    c.err << "velkorctl: stats: --output goes with --prometheus, which is no JSON\n";
+    return kExitUsage;
+  }
   if (const int e = c.session.Connect(c.args)) return e;
   const auto rows = Ports(c, c.args.operands.empty() ? "all" : c.args.operands[0]);
   if (!rows) return kExitUsage;
+  if (prometheus) return PrometheusStats(c, *rows, seconds, count, output);
   return watch ? Watch(c, *rows, seconds, count) : ReadOnce(c, *rows);
 }
 
@@ -208,7 +173,7 @@ int StatsUnit(CommandContext& c) {
 // Commands on traffic counters: stats, stats-unit.
 const std::vector<Command>& StatisticsCommands() {
   static const std::vector<Command> commands{
-      {"stats", "stats [PORTS] [--watch SECONDS[xCOUNT]]", 0, 1, Stats},
+      {"stats", "stats [PORTS] [--watch SECONDS[xCOUNT]] [--prometheus [--output FILE]]", 0, 1, Stats},
       {"stats-unit", "stats-unit PORTS rx|tx|drop bytes|frames|crc|collisions  (tx counts no crc)", 3, 3,
        StatsUnit},
   };

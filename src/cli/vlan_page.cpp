@@ -4,34 +4,6 @@
 
 namespace velkor::cli {
 
-namespace {
-
-std::string ModeName(VlanMode mode) {
-  switch (mode) {
-    case VlanMode::kDisabled:
-      return "off";
-    case VlanMode::kPortBased:
-      return "port";
-    case VlanMode::kDot1q:
-      return "dot1q";
-    case VlanMode::kUndefined:
-      break;
-  }
-  return "unknown";
-}
-
-}  // namespace
-
-std::string PanelNames(const PortLayout& layout, uint32_t mask, int self) {
-  std::string names;
-  for (size_t row = 0; row < layout.RowCount(); ++row) {
-    const int p = layout.ChipPortOfRow(row);
-    if (p < 0 || p == self || !(mask >> p & 1)) continue;
-    names += (names.empty() ? "" : ",") + PanelName(layout, row);
-  }
-  return names;
-}
-
 CtlVlan::CtlVlan(CtlSession& session)
     : session_(session),
       vlan_({session.Transport(), session.GetConnection(), session.Identifier(), session.Prompts()}) {
@@ -54,7 +26,7 @@ Outcome CtlVlan::Fill() {
 
 std::vector<Record> CtlVlan::Records() const {
   const VlanPageState& s = vlan_.settings.State();
-  Record vlan{{"kind", "vlan"}, {"mode", ModeName(s.mode)}, {"drop_untagged", s.dropUntagged}};
+  Record vlan{{"kind", "vlan"}, {"mode", VlanModeName(s.mode)}, {"drop_untagged", s.dropUntagged}};
   if (s.leakyShown) {
     vlan.push_back({"leaky_unicast", s.unicastLeaky});
     vlan.push_back({"leaky_arp", s.arpLeaky});

@@ -4,6 +4,7 @@
 
 #include "cli/output.h"
 #include "cli/session.h"
+#include "device/port_captions.h"
 #include "pages/vlan/vlan_logic.h"
 
 namespace velkor::cli {
@@ -32,8 +33,5 @@ class CtlVlan {
   CtlSession& session_;
   VlanLogic vlan_;
 };
-
-// The panel names of the chip ports in mask, comma-separated ("1,2,G1"); self is left out.
-std::string PanelNames(const PortLayout& layout, uint32_t mask, int self = -1);
 
 }  // namespace velkor::cli

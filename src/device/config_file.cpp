@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "device/model.h"
 #include "transport/eeprom_blocks.h"
 
 namespace velkor {
@@ -44,10 +45,24 @@ std::optional<ConfigFileImage> DecodeConfigFile(std::span<const uint8_t> file, s
   return image;
 }
 
-std::optional<ConfigFileImage> DecodeAnyConfigFile(std::span<const uint8_t> file) {
-  for (const uint8_t chipModel : {2, 7, 1, 3})
-    if (auto image = DecodeConfigFile(file, ConfigModelName(chipModel))) return image;
+namespace {
+// One chip model per name; the 8326 family (chip model 0) shares the QX-F24A's name.
+constexpr uint8_t kNamedChipModels[] = {2, 7, 1, 3};
+}  // namespace
+
+std::optional<NamedConfigFile> DecodeAnyConfigFile(std::span<const uint8_t> file) {
+  for (const uint8_t chipModel : kNamedChipModels) {
+    const std::string_view name = ConfigModelName(chipModel);
+    if (auto image = DecodeConfigFile(file, name)) return NamedConfigFile{name, *image};
+  }
   return std::nullopt;
+}
+
+uint8_t ConfigChipModel(std::string_view modelName, int modelCode) {
+  for (const uint8_t chipModel : kNamedChipModels)
+    if (ConfigModelName(chipModel) == modelName && (chipModel != 3 || modelCode == kModelF24A))
+      return chipModel;
+  return 0;
 }
 
 }  // namespace velkor

@@ -30,7 +30,15 @@ std::vector<uint8_t> EncodeConfigFile(std::string_view modelName, ConfigFileImag
 // A file cut short is refused whatever its sum; bytes after the checksum are ignored.
 std::optional<ConfigFileImage> DecodeConfigFile(std::span<const uint8_t> file, std::string_view modelName);
 
-// The image of a file made for any model name; none when no name fits.
-std::optional<ConfigFileImage> DecodeAnyConfigFile(std::span<const uint8_t> file);
+// A file made for any model name: the name it carries and its image; none when no name fits.
+struct NamedConfigFile {
+  std::string_view modelName;
+  ConfigFileImage image;
+};
+std::optional<NamedConfigFile> DecodeAnyConfigFile(std::span<const uint8_t> file);
+
+// The chip a file's image describes: the chip model its name stands for (the name of a QX-F24A
+// stands for the 8326 family too, which the model code in the image tells apart).
+uint8_t ConfigChipModel(std::string_view modelName, int modelCode);
 
 }  // namespace velkor

@@ -12,20 +12,6 @@ constexpr uint32_t kGiga1000Bit = 0x0008;
 constexpr uint8_t kPhyControlRegister = 0;
 constexpr uint16_t kNoPhy = 0xFFFF;
 
-// The low byte of the chip id names an 8324-family variant; anything else is the 8326 family.
-bool Is8324Variant(uint8_t variant) { return variant == 1 || variant == 2 || variant == 3 || variant == 7; }
-
-int FeCountOf8324(uint8_t variant) {
-  switch (variant) {
-    case 1:
-      return 16;
-    case 3:
-      return 24;
-    default:
-      return 8;
-  }
-}
-
 }  // namespace
 
 const SwitchIdentification& SwitchIdentifier::Selected() const {
@@ -54,7 +40,8 @@ int SwitchIdentifier::IdentifySwitch(size_t index) {
   if (!chipId.answered) return -1;
   SwitchIdentification& id = target->identification;
   const auto variant = static_cast<uint8_t>(chipId.value & 0xFF);
-  const bool is8324 = Is8324Variant(variant);
+  const PortLayout layout = ChipPortLayout(variant);
+  const bool is8324 = layout.chipFamily == kChipFamily8324;
   id.chipFamily = is8324 ? kChipFamily8324 : kChipFamily8326;
   id.chipModel = is8324 ? variant : 0;
   id.mcuPresent = 0;
@@ -67,14 +54,13 @@ int SwitchIdentifier::IdentifySwitch(size_t index) {
   id.panelType = kIdentifiedPanelType;
   id.gigaPhy1Status = kGigaPhyNotProbed;
   id.gigaPhy2Status = kGigaPhyNotProbed;
+  layout_ = layout;
   if (is8324) {
-    layout_ = MakePortLayout(kChipFamily8324, FeCountOf8324(variant), 0, {22, 23});
     if (variant == 2 || variant == 7) {
       id.gigaPhy1Status = ProbeGigaPhy(22);
       id.gigaPhy2Status = ProbeGigaPhy(23);
     }
   } else {
-    layout_ = MakePortLayout(kChipFamily8326, 24, 2, {24, 25});
     id.gigaPhy1Status = ProbeGigaPhy(2);
     id.gigaPhy2Status = ProbeGigaPhy(3);
   }

@@ -34,4 +34,19 @@ int ChipPortOfCaption(const PortLayout& layout, std::string_view caption) {
   return layout.FePhyId(static_cast<size_t>(n - 1));
 }
 
+std::string PanelName(const PortLayout& layout, size_t row) {
+  const size_t fe = static_cast<size_t>(layout.FeCount());
+  return row < fe ? std::to_string(row + 1) : "G" + std::to_string(row - fe + 1);
+}
+
+std::string PanelNames(const PortLayout& layout, uint32_t mask, int self) {
+  std::string names;
+  for (size_t row = 0; row < layout.RowCount(); ++row) {
+    const int p = layout.ChipPortOfRow(row);
+    if (p < 0 || p == self || !(mask >> p & 1)) continue;
+    names += (names.empty() ? "" : ",") + PanelName(layout, row);
+  }
+  return names;
+}
+
 }  // namespace velkor

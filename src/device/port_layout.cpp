@@ -54,4 +54,18 @@ PortLayout MakePortLayout(uint8_t chipFamily, int feCount, int gCount,
   return layout;
 }
 
+PortLayout ChipPortLayout(uint8_t chipIdLow) {
+  switch (chipIdLow) {
+    case 1:
+      return MakePortLayout(kChipFamily8324, 16, 0, {22, 23});
+    case 3:
+      return MakePortLayout(kChipFamily8324, 24, 0, {22, 23});
+    case 2:
+    case 7:
+      return MakePortLayout(kChipFamily8324, 8, 0, {22, 23});
+    default:
+      return MakePortLayout(kChipFamily8326, 24, 2, {24, 25});
+  }
+}
+
 }  // namespace velkor

@@ -49,4 +49,8 @@ struct PortLayout {
 PortLayout MakePortLayout(uint8_t chipFamily, int feCount, int gCount,
                           std::array<uint8_t, kGigaPortSlots> gPhyId);
 
+// The layout of the chip whose id register (0x0208) has chipIdLow as its low byte: variants 1, 2,
+// 3 and 7 are of the 8324 family, any other value is the 8326 family.
+PortLayout ChipPortLayout(uint8_t chipIdLow);
+
 }  // namespace velkor

@@ -1,6 +1,7 @@
 #include "pages/report_list.h"
 
 #include <QHeaderView>
+#include <QLocale>
 #include <algorithm>
 
 namespace velkor {
@@ -17,6 +18,8 @@ QTableWidget* MakeReportList(QWidget* parent, int columns, const QString& name, 
   list->setSortingEnabled(false);
   list->setWordWrap(false);
   list->verticalHeader()->hide();
+  // Rows as high as their text, as a report list has them, rather than the style's roomy default.
+  list->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   list->setContextMenuPolicy(Qt::CustomContextMenu);
 
   QHeaderView* header = list->horizontalHeader();
@@ -40,6 +43,14 @@ QTableWidgetItem* SetReportColumn(QTableWidget* list, int column, const QString&
 
 QTableWidgetItem* MakeReportCell(const std::string& text) {
   return new QTableWidgetItem(QString::fromStdString(text));
+}
+
+void ShowAsCount(QTableWidgetItem* item) {
+  if (!item) return;
+  bool number = false;
+  const qulonglong count = item->text().toULongLong(&number);
+  if (number) item->setText(QLocale(QLocale::Chinese, QLocale::China).toString(count));
+  item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 std::vector<size_t> SelectedReportRows(const QTableWidget* list) {

@@ -18,6 +18,10 @@ QTableWidgetItem* SetReportColumn(QTableWidget* list, int column, const QString&
 
 QTableWidgetItem* MakeReportCell(const std::string& text);
 
+// Turns a cell holding a decimal count into a counter cell: right-aligned, digits grouped in
+// threes. Any other text (a value the switch did not give) stays as it is.
+void ShowAsCount(QTableWidgetItem* item);
+
 // The selected rows, top to bottom.
 std::vector<size_t> SelectedReportRows(const QTableWidget* list);
 

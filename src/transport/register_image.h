@@ -38,6 +38,8 @@ inline constexpr std::array<RegisterImageRow, 14> kRegisterImageMap{{
 
 // The key register is saved with the image but never loaded back into the chip.
 inline constexpr uint16_t kKeyRegister = 0x0209;
+// Saved from and loaded into "register" 0xFFFF, which is no chip register.
+inline constexpr uint16_t kPlaceholderRegister = 0xFFFF;
 
 // Calls fn(rowIndex, reg, imageOffset) for every register of the map, in row order; imageOffset
 // is the word's position in a ConfigImage.

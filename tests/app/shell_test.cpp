@@ -76,7 +76,9 @@ TEST_F(ShellTest, OneAdapterIsPickedAndDiscoveredAtStart) {
   FakeSwitch& core = lan.Add(1, 3);
   const uint8_t gbk[] = {0xBA, 0xCB, 0xD0, 0xC4, 'A', 0};  // "核心A"
   std::memcpy(&core.eeprom[0x200], gbk, sizeof gbk);
-  lan.Add(2, 5);
+  FakeSwitch& behind = lan.Add(2, 5);
+  behind.upstream = Mac{0x00, 0xE0, 0x4C, 0, 0, 1};
+  behind.upstreamPort = 5;
   shell.Start();
   EXPECT_EQ(view.adapterLines, std::vector<std::string>{"IP地址(10.0.0.1)   MAC地址(02:00:00:00:00:01)"});
   EXPECT_FALSE(view.selectorEnabled);
@@ -86,6 +88,8 @@ TEST_F(ShellTest, OneAdapterIsPickedAndDiscoveredAtStart) {
   EXPECT_EQ(view.rows[0].macText, "00:E0:4C:00:00:01");
   EXPECT_EQ(view.rows[0].description, "核心A");
   EXPECT_EQ(view.rows[1].modelName, "未知");
+  EXPECT_EQ(view.rows[0].upstream, "直接连接本机（本机经端口1连接）");
+  EXPECT_EQ(view.rows[1].upstream, "上级交换机 00:E0:4C:00:00:01 的端口5（本机经端口1连接）");
   EXPECT_FALSE(shell.ConnectMenuEnabled(1));
   EXPECT_TRUE(shell.ConnectMenuEnabled(0));
   EXPECT_FALSE(shell.ConnectMenuEnabled(-1));

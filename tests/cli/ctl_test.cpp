@@ -151,6 +151,15 @@ TEST_F(CtlTest, DiscoverListsEveryHelloRecordWithItsUpstream) {
       "\"upstream_port\": 0},\n"
       " {\"mac\": \"00:E0:4C:00:00:11\", \"model\": 4, \"port\": 2, \"upstream\": \"00:E0:4C:00:00:10\", "
       "\"upstream_port\": 5}]\n");
+  EXPECT_EQ(Run({"topology", "--json"}), kExitOk);
+  EXPECT_EQ(out.str(),
+            "[{\"mac\": \"00:E0:4C:00:00:10\", \"model\": \"QX-F8A\", \"model_code\": 2, \"local_port\": 1, "
+            "\"children\": [{\"mac\": \"00:E0:4C:00:00:11\", \"model\": \"QX-G17A\", \"model_code\": 4, "
+            "\"local_port\": 2, \"port\": 5, \"children\": []}]}]\n");
+  EXPECT_EQ(Run({"topology"}), kExitOk);
+  EXPECT_EQ(out.str(),
+            "00:E0:4C:00:00:10 QX-F8A (this computer on port 1)\n"
+            "  port 5: 00:E0:4C:00:00:11 QX-G17A (this computer on port 2)\n");
   EXPECT_EQ(Run({"adapters"}), kExitOk);
   EXPECT_EQ(out.str(), "name: veth0\ndescription: \nmac: 02:00:00:00:00:01\nip: 10.0.0.1\n");
 }

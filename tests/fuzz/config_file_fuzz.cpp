@@ -4,10 +4,11 @@
 #include <span>
 
 #include "device/config_file.h"
-#include "device/config_settings.h"
+#include "pages/config/config_settings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace velkor;
-  if (const auto image = DecodeAnyConfigFile(std::span(data, size))) ConfigSettings(*image);
+  if (const auto file = DecodeAnyConfigFile(std::span(data, size)))
+    ConfigSettings(file->image, FileOwner(*file));
   return 0;
 }

@@ -5,7 +5,9 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 
 #include "pages/engineering/vlan_info_page.h"
@@ -23,17 +25,32 @@ QTabWidget* PagesOf(TForm1& window, Sheet sheet) {
 
 QComboBox* Selector(TForm1& window) { return window.findChild<QComboBox*>("ComboBox1"); }
 
-TEST(MainWindowTest, WindowIsFixedWithItsCaptionAndFont) {
+TEST(MainWindowTest, WindowOpensAtItsSizeWithItsCaptionAndFont) {
   TForm1 window;
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Velkor以太网交换机管理软件 V2.4.11"));
-  EXPECT_EQ(window.minimumSize(), QSize(744, 589));
-  EXPECT_EQ(window.maximumSize(), QSize(744, 589));
-  EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(window.size(), QSize(744, 589));
+  EXPECT_TRUE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
   EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_EQ(window.font().family(), QStringLiteral("宋体"));
   EXPECT_EQ(window.font().pixelSize(), 13);
   EXPECT_EQ(window.findChild<QLabel*>("ConnectedSwitch")->text(), QStringLiteral("未连接"));
   EXPECT_EQ(Selector(window)->toolTip(), QStringLiteral("请从下拉列表中选择一个网络接口"));
+}
+
+// A QX-F24A's 26 ports fit a window on a 1280 x 1024 screen without scrolling.
+TEST(MainWindowTest, ListsGrowWithTheWindow) {
+  TForm1 window;
+  window.SetSheetVisible(Sheet::kSwitchStatus, true);
+  window.ShowStatisticsPage();
+  std::vector<StatisticsRow> rows(26);
+  window.Pages().portStatistics->SetRows(rows);
+  auto* list = window.Pages().portStatistics->findChild<QTableWidget*>("ListView5");
+  window.resize(1280, 960);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(25, 0))));
+  EXPECT_FALSE(list->verticalScrollBar()->isVisible());
+  EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
 }
 
 struct ExpectedTab {

@@ -117,9 +117,17 @@ TEST_F(PortStatisticsPageTest, ForwardsItsEventsToTheLogicAndShowsWhatItDecides)
   EXPECT_EQ(list->item(0, 2)->text(), QStringLiteral("帧"));
   EXPECT_EQ(rig.Switch().Peek(0x0700), 0x0040u) << "row 01 is chip port 1";
 
-  rig.Switch().SetCounter(1, sim::Counter::kReceive, 77);
+  QTimer::singleShot(0, [&] {
+    EXPECT_TRUE(Item(SubMenu("RXUnit1"), "帧")->isChecked()) << "the selected row's unit";
+    EXPECT_FALSE(Item(SubMenu("RXUnit1"), "字节")->isChecked());
+    QApplication::activePopupWidget()->close();
+  });
+  emit list->customContextMenuRequested(QPoint(5, 5));
+
+  rig.Switch().SetCounter(1, sim::Counter::kReceive, 1234567);
   QMetaObject::invokeMethod(timer, "timeout");
-  EXPECT_EQ(list->item(0, 1)->text(), QStringLiteral("77"));
+  EXPECT_EQ(list->item(0, 1)->text(), QStringLiteral("1,234,567"));
+  EXPECT_TRUE(list->item(0, 1)->textAlignment() & Qt::AlignRight);
 
   Button("Button6")->click();
   EXPECT_FALSE(timer->isActive());

@@ -244,6 +244,21 @@ TEST_F(PortStatisticsTest, StatusSheetMarksSettingsUnsavedAndMenuNeedsASelection
   EXPECT_TRUE(view.menusEnabled);
 }
 
+TEST_F(PortStatisticsTest, MenuMarksTheUnitEverySelectedRowCountsIn) {
+  page.SwitchStatusSheetShow();
+  view.selected = {kRow01, kRowG2};
+  page.UnitClick(T::kReceive, CounterUnit::kCrcErrorFrames);
+  view.selected = {kRow01};
+  page.UnitClick(T::kTransmit, CounterUnit::kFrames);
+  view.selected = {kRow01, kRowG2};
+  page.PopupMenu1Popup();
+  EXPECT_EQ(view.marked[0], CounterUnit::kCrcErrorFrames);
+  EXPECT_EQ(view.marked[1], std::nullopt) << "the rows count in different units";
+  view.selected = {};
+  page.PopupMenu1Popup();
+  EXPECT_EQ(view.marked[0], std::nullopt);
+}
+
 TEST_F(PortStatisticsTest, FactoryUnitsShowFramesOnFastEthernetRowsAndGoIdle) {
   page.Button3Click();
   page.ShowFactoryUnits();

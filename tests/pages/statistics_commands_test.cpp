@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "cli/exit_codes.h"
@@ -69,6 +72,33 @@ TEST_F(StatisticsCommandsTest, WatchPrintsRunningTotalsBeyond32Bits) {
   EXPECT_GE(totals[2], 6000000000);
   EXPECT_LT(totals[2], 6500000000);
   EXPECT_TRUE(Prints("seconds: 6\n"));
+}
+
+// The metrics file for node_exporter: 64-bit totals that go on rising across the chip's 32-bit
+// wraps, link state, and descriptions (user text) escaped inside their labels.
+TEST_F(StatisticsCommandsTest, PrometheusFileCarriesTotalsLinkAndEscapedLabels) {
+  const std::string path = ::testing::TempDir() + "velkor-metrics.prom";
+  const uint8_t description[] = {'a', '"', 'b', '\\', '\n', 'c', 0, 0};
+  for (size_t i = 0; i < sizeof description; ++i)
+    Switch().Eeprom().SetByte(static_cast<uint16_t>(0x22A + 8 * 4 + i), description[i]);
+  Switch().SetLinkStatus(5, 0x10);
+  Switch().SetCounter(5, Counter::kReceive, 0x80000000u);  // wraps between the two rounds
+  Switch().SetTraffic(5, Counter::kReceive, {.bytes = 1000000000});
+  ASSERT_EQ(Run({"stats", "5,G1", "--prometheus", "--output", path, "--watch", "3x2"}), kExitOk) << err.str();
+  EXPECT_EQ(out.str(), "");
+  std::ifstream file(path);
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const std::string labels = R"(switch="02:10:00:00:00:01",model="QX-G17A",port="5",description="a\"b\\\nc")";
+  const size_t at = text.find("velkor_port_rx_total{" + labels + ",unit=\"bytes\"} ");
+  ASSERT_NE(at, std::string::npos) << text;
+  EXPECT_GT(std::stoull(text.substr(text.find("} ", at) + 2)), 0x100000000ull) << "past the wrap";
+  EXPECT_NE(text.find("velkor_port_link_up{" + labels + "} 1\n"), std::string::npos) << text;
+  EXPECT_NE(
+      text.find(
+          R"(velkor_port_link_up{switch="02:10:00:00:00:01",model="QX-G17A",port="G1",description=""} 0)"),
+      std::string::npos);
+  EXPECT_NE(text.find("# TYPE velkor_port_drop_total counter\n"), std::string::npos);
+  std::remove(path.c_str());
 }
 
 // Keeps what had been written at each flush: all a pipe or a file has seen by then.

@@ -17,6 +17,7 @@ class RecordingStatisticsView : public StatisticsView {
   bool counting = false;
   bool timer = false;
   bool menusEnabled = false;
+  std::array<std::optional<CounterUnit>, 3> marked{};
   std::string pauseCaption = "暂停刷新";
   int repaints = 0;
 
@@ -30,6 +31,7 @@ class RecordingStatisticsView : public StatisticsView {
   void SetPauseCaption(std::string_view caption) override { pauseCaption = caption; }
   void RunTimer(bool running) override { timer = running; }
   void EnableUnitMenus(bool enabled) override { menusEnabled = enabled; }
+  void MarkUnits(const std::array<std::optional<CounterUnit>, 3>& units) override { marked = units; }
 };
 
 // Connection events that stop the page's timer as the program's page does.

@@ -43,6 +43,8 @@ void FakeSwitch::OnHostFrame(std::span<const uint8_t> f, uint64_t nowUs, std::ve
   if (f[15] == 0x00 && broadcast) {
     auto r = Reply(host, mac_, 0x80, tagged);
     r[18 + s] = 1;  // local port
+    r[19 + s] = upstreamPort;
+    std::copy(upstream.begin(), upstream.end(), r.begin() + 20 + s);
     r[30 + s] = modelCode;
     send(r);
     return;

@@ -27,6 +27,9 @@ class FakeSwitch : public WireEndpoint {
   bool duplicate = false;
   bool answering = true;
   uint8_t modelCode = 1;
+  // The hello reply's upstream switch and its port; zero: attached to the host directly.
+  Mac upstream{};
+  uint8_t upstreamPort = 0;
   std::vector<std::pair<uint16_t, uint32_t>> writes;
   int gets = 0;
   // An EEPROM behind 0x0217/0x0218 that answers without busy polls; the stuck byte ignores writes.

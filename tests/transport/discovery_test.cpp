@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "device/cascade.h"
 #include "support/transport_rig.h"
 
 namespace velkor {
@@ -125,6 +126,40 @@ TEST_F(DiscoveryTest, ManagementPortIsTheLocalPortOfTheConnectedSwitchsHellos) {
   EXPECT_EQ(lost, 0);
   EXPECT_EQ(rig.discovery.IsManagementPort(4), -1);
   EXPECT_EQ(lost, 1);
+}
+
+// Hello replies are untrusted: whatever upstreams they name, the tree holds each switch once and
+// walking it ends.
+TEST_F(DiscoveryTest, CascadeOfHostileRepliesPutsLoopsAndStrangersAtTheTop) {
+  Arrive(Hello({SwitchMac(1), 1, 3, SwitchMac(1)}));  // its own upstream
+  Arrive(Hello({SwitchMac(2), 1, 4, SwitchMac(4)}));  // 2 behind 4, 4 behind 3, 3 behind 2
+  Arrive(Hello({SwitchMac(3), 1, 5, SwitchMac(2)}));
+  Arrive(Hello({SwitchMac(4), 1, 6, SwitchMac(3)}));
+  Arrive(Hello({SwitchMac(5), 1, 7, SwitchMac(0x99)}));  // behind a switch that did not answer
+  Arrive(Hello({SwitchMac(6), 2, 8, SwitchMac(7)}));
+  Arrive(Hello({SwitchMac(7), 3}));
+  Arrive(Hello({SwitchMac(6), 4, 9, SwitchMac(1)}));  // a second path: the first one counts
+  rig.discovery.Discover();
+  ASSERT_EQ(rig.discovery.SwitchCount(), 7u);
+  const Cascade cascade = BuildCascade(rig.discovery);
+  EXPECT_EQ(cascade.roots, (std::vector<size_t>{0, 1, 4, 6}));
+  EXPECT_TRUE(cascade.nodes[0].loopCut);
+  EXPECT_TRUE(cascade.nodes[1].loopCut);
+  EXPECT_EQ(cascade.nodes[1].children, std::vector<size_t>{2});
+  EXPECT_EQ(cascade.nodes[2].children, std::vector<size_t>{3});
+  EXPECT_TRUE(cascade.nodes[4].upstreamMissing);
+  EXPECT_EQ(cascade.nodes[6].children, std::vector<size_t>{5});
+  EXPECT_EQ(cascade.nodes[5].upstreamPort, 8);
+  EXPECT_EQ(cascade.nodes[5].localPort, 2);
+  size_t seen = 0;
+  std::vector<size_t> stack = cascade.roots;
+  while (!stack.empty() && seen <= cascade.nodes.size()) {
+    const size_t i = stack.back();
+    stack.pop_back();
+    ++seen;
+    stack.insert(stack.end(), cascade.nodes[i].children.begin(), cascade.nodes[i].children.end());
+  }
+  EXPECT_EQ(seen, cascade.nodes.size());
 }
 
 }  // namespace

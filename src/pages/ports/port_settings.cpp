@@ -18,23 +18,6 @@ constexpr PortField kFields[] = {PortField::kPortOff, PortField::kBandwidth, Por
 constexpr PortColumn kSettingColumns[] = {PortColumn::kSwitch, PortColumn::kRx,   PortColumn::kTx,
                                           PortColumn::kSpeed,  PortColumn::kFlow, PortColumn::kTrunk};
 
-std::optional<uint32_t> PortBits(const RegisterBatch& batch, PortField field, int chipPort, uint32_t mask) {
-  const auto value = batch.Value(FieldRegister(field, chipPort));
-  if (!value) return std::nullopt;
-  return (*value >> FieldShift(field, chipPort)) & mask;
-}
-
-PortRegisters DecodePort(const RegisterBatch& batch, int chipPort) {
-  PortRegisters regs;
-  if (chipPort < 0) return regs;
-  if (const auto off = PortBits(batch, PortField::kPortOff, chipPort, 0x01)) regs.off = *off != 0;
-  if (const auto b = PortBits(batch, PortField::kBandwidth, chipPort, 0xFF))
-    regs.bandwidth = static_cast<uint8_t>(*b);
-  if (const auto a = PortBits(batch, PortField::kAdvertisement, chipPort, 0xFF))
-    regs.advertisement = static_cast<uint8_t>(*a);
-  return regs;
-}
-
 // Members of an enabled group keep the settings the group gave them; a group whose state did not
 // answer ("?") counts as enabled.
 bool TrunkLocked(const PortSettingsRow& row) {
@@ -84,7 +67,7 @@ std::vector<PortSettingsRow> PortSettings::ReadRows() {
   for (size_t row = 0; row < layout.RowCount(); ++row) {
     const int p = layout.ChipPortOfRow(row);
     const bool gigabit = row >= feRows;
-    const PortRegisters regs = DecodePort(batch, p);
+    const PortRegisters regs = DecodePort(batch.Values(), p);
     PortSettingsRow r{
         RowCaption(layout, row),
         {SwitchText(regs.off), RxText(regs.bandwidth), TxText(regs.bandwidth), SpeedText(regs.advertisement),

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "transport/register_engine.h"
+#include "transport/register_values.h"
 
 namespace velkor {
 
@@ -19,6 +20,10 @@ class RegisterBatch {
   void Transmit() { engine_.TransmitBatch(); }
   // The register's value, or none when it was not queued or its reply was lost.
   std::optional<uint32_t> Value(uint16_t reg) const;
+  // The values as the decoders take them; valid while the batch lives.
+  RegisterValues Values() const {
+    return [this](uint16_t reg) { return Value(reg); };
+  }
   // Sets the bits of mask to bits; false (and nothing changed) when the register has no value.
   bool SetBits(uint16_t reg, uint32_t mask, uint32_t bits);
   // Writes every changed register once.

@@ -29,6 +29,12 @@ const Mode* FastestMode(uint8_t advertisement) {
   return nullptr;
 }
 
+std::optional<uint32_t> PortBits(const RegisterValues& values, PortField field, int chipPort, uint32_t mask) {
+  const auto value = values(FieldRegister(field, chipPort));
+  if (!value) return std::nullopt;
+  return (*value >> FieldShift(field, chipPort)) & mask;
+}
+
 }  // namespace
 
 uint16_t FieldRegister(PortField field, int chipPort) {
@@ -45,6 +51,17 @@ uint16_t FieldRegister(PortField field, int chipPort) {
 
 int FieldShift(PortField field, int chipPort) {
   return field == PortField::kPortOff ? (chipPort & 15) : 8 * (chipPort & 1);
+}
+
+PortRegisters DecodePort(const RegisterValues& values, int chipPort) {
+  PortRegisters regs;
+  if (chipPort < 0) return regs;
+  if (const auto off = PortBits(values, PortField::kPortOff, chipPort, 0x01)) regs.off = *off != 0;
+  if (const auto b = PortBits(values, PortField::kBandwidth, chipPort, 0xFF))
+    regs.bandwidth = static_cast<uint8_t>(*b);
+  if (const auto a = PortBits(values, PortField::kAdvertisement, chipPort, 0xFF))
+    regs.advertisement = static_cast<uint8_t>(*a);
+  return regs;
 }
 
 std::string BandwidthText(uint8_t code) { return kBandwidthTexts[code & 7]; }

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "transport/register_values.h"
+
 namespace velkor {
 
 // The columns of the port settings list after the port caption, in list order; the pop-up menu has
@@ -35,6 +37,9 @@ struct PortRegisters {
   std::optional<uint8_t> bandwidth;
   std::optional<uint8_t> advertisement;
 };
+
+// Chip port p's fields from the values of its registers.
+PortRegisters DecodePort(const RegisterValues& values, int chipPort);
 
 std::string SwitchText(std::optional<bool> off);
 std::string RxText(std::optional<uint8_t> bandwidth);

@@ -166,7 +166,25 @@ void PortStatistics::UnitClick(TrafficCounter counter, CounterUnit unit) {
   batch.Flush();
 }
 
-void PortStatistics::PopupMenu1Popup() { view_.EnableUnitMenus(!view_.SelectedRows().empty()); }
+void PortStatistics::PopupMenu1Popup() {
+  const std::vector<size_t> selected = view_.SelectedRows();
+  view_.EnableUnitMenus(!selected.empty());
+  // Rows that count in different units leave their counter's menu unmarked.
+  std::array<std::optional<CounterUnit>, kTrafficCounters.size()> shared;
+  for (TrafficCounter c : kTrafficCounters) {
+    std::optional<CounterUnit>& unit = shared[static_cast<size_t>(c)];
+    for (size_t i = 0; i < selected.size(); ++i) {
+      const auto rowUnit =
+          selected[i] < rows_.size() ? UnitOfText(rows_[selected[i]].cells[UnitCell(c)]) : std::nullopt;
+      if (i > 0 && rowUnit != unit) {
+        unit.reset();
+        break;
+      }
+      unit = rowUnit;
+    }
+  }
+  view_.MarkUnits(shared);
+}
 
 void PortStatistics::StopMIBRefreshing() {
   if (!timerRunning_) return;

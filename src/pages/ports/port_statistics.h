@@ -44,6 +44,7 @@ class PortStatistics : public StatisticsControl {
   void RefreshPortCounters();
   // The pop-up menu's unit items: counter of every selected row counts in unit from now on.
   void UnitClick(TrafficCounter counter, CounterUnit unit);
+  // Enables the unit menus for a selection and marks the unit every selected row counts in.
   void PopupMenu1Popup();
 
   // StatisticsControl.

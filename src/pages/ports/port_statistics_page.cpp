@@ -101,6 +101,8 @@ void PortStatisticsPage::BuildMenu() {
     for (CounterUnit unit : unitMenu.units) {
       const std::string_view text = UnitText(unit);
       QAction* item = sub->addAction(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+      item->setCheckable(true);
+      unitItems_.push_back({unitMenu.counter, unit, item});
       connect(item, &QAction::triggered, this, [this, counter = unitMenu.counter, unit] {
         if (logic_) logic_->UnitClick(counter, unit);
       });
@@ -130,11 +132,18 @@ void PortStatisticsPage::Disconnected() {
 
 void PortStatisticsPage::Repaint() { repaint(); }
 
-void PortStatisticsPage::SetRows(const std::vector<StatisticsRow>& rows) { FillReportList(list_, rows); }
+void PortStatisticsPage::SetRows(const std::vector<StatisticsRow>& rows) {
+  FillReportList(list_, rows);
+  for (int row = 0; row < list_->rowCount(); ++row)
+    for (TrafficCounter c : kTrafficCounters)
+      ShowAsCount(list_->item(row, static_cast<int>(CountCell(c) + 1)));
+}
 
 void PortStatisticsPage::SetCell(size_t row, size_t cell, const std::string& text) {
   QTableWidgetItem* item = list_->item(static_cast<int>(row), static_cast<int>(cell) + 1);
-  if (item) item->setText(QString::fromStdString(text));
+  if (!item) return;
+  item->setText(QString::fromStdString(text));
+  if (IsCountCell(cell)) ShowAsCount(item);
 }
 
 std::vector<size_t> PortStatisticsPage::SelectedRows() const { return SelectedReportRows(list_); }
@@ -158,6 +167,12 @@ void PortStatisticsPage::RunTimer(bool running) {
 
 void PortStatisticsPage::EnableUnitMenus(bool enabled) {
   for (QMenu* sub : unitMenus_) sub->menuAction()->setEnabled(enabled);
+}
+
+void PortStatisticsPage::MarkUnits(
+    const std::array<std::optional<CounterUnit>, kTrafficCounters.size()>& units) {
+  for (const UnitItem& item : unitItems_)
+    item.action->setChecked(units[static_cast<size_t>(item.counter)] == item.unit);
 }
 
 }  // namespace velkor

@@ -6,6 +6,7 @@
 #include "pages/page.h"
 #include "pages/ports/statistics_view.h"
 
+class QAction;
 class QMenu;
 class QPushButton;
 class QTableWidget;
@@ -35,6 +36,7 @@ class PortStatisticsPage : public QWidget, public StatisticsView, public Page {
   void SetPauseCaption(std::string_view caption) override;
   void RunTimer(bool running) override;
   void EnableUnitMenus(bool enabled) override;
+  void MarkUnits(const std::array<std::optional<CounterUnit>, kTrafficCounters.size()>& units) override;
 
   // Page: a new connection starts idle; a lost or ended one stops the refresh and zeroes the counts.
   void Fill() override;
@@ -51,6 +53,12 @@ class PortStatisticsPage : public QWidget, public StatisticsView, public Page {
   QTimer* timer_;
   QMenu* menu_;
   std::vector<QMenu*> unitMenus_;
+  struct UnitItem {
+    TrafficCounter counter;
+    CounterUnit unit;
+    QAction* action;
+  };
+  std::vector<UnitItem> unitItems_;
   QPushButton* start_;
   QPushButton* stop_;
   QPushButton* pause_;

@@ -60,4 +60,11 @@ std::string_view UnitText(CounterUnit unit) {
   return {};
 }
 
+std::optional<CounterUnit> UnitOfText(std::string_view text) {
+  for (CounterUnit unit : {CounterUnit::kBytes, CounterUnit::kFrames, CounterUnit::kCrcErrorFrames,
+                           CounterUnit::kCollisionFrames})
+    if (UnitText(unit) == text) return unit;
+  return std::nullopt;
+}
+
 }  // namespace velkor

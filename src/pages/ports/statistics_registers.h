@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace velkor {
@@ -31,5 +32,7 @@ uint32_t EncodePortUnits(int chipPort, CounterUnit unit);
 
 // The list's text for unit: "字节", "帧", "错误帧", "碰撞帧".
 std::string_view UnitText(CounterUnit unit);
+// The unit a list text names, or none for any other text.
+std::optional<CounterUnit> UnitOfText(std::string_view text);
 
 }  // namespace velkor

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,7 @@ struct StatisticsRow {
 
 inline constexpr size_t CountCell(TrafficCounter counter) { return 2 * static_cast<size_t>(counter); }
 inline constexpr size_t UnitCell(TrafficCounter counter) { return CountCell(counter) + 1; }
+inline constexpr bool IsCountCell(size_t cell) { return cell % 2 == 0; }
 
 // The statistics page as its logic sees it.
 class StatisticsView {
@@ -37,6 +39,8 @@ class StatisticsView {
   virtual void RunTimer(bool running) = 0;
   // The three unit sub-menus of the list's pop-up menu.
   virtual void EnableUnitMenus(bool enabled) = 0;
+  // Marks in each unit sub-menu the unit of that counter; none marks nothing.
+  virtual void MarkUnits(const std::array<std::optional<CounterUnit>, kTrafficCounters.size()>& units) = 0;
 };
 
 }  // namespace velkor

@@ -1,5 +1,7 @@
 #include "pages/switch/global_settings.h"
 
+#include <map>
+
 namespace velkor {
 
 namespace {
@@ -21,17 +23,26 @@ constexpr std::array<ControlBit, kGlobalControlCount> kBits{{
 
 }  // namespace
 
+std::optional<bool> GlobalControlOf(GlobalControl control, const RegisterValues& values) {
+  const ControlBit& b = kBits[static_cast<size_t>(control)];
+  const auto value = values(b.reg);
+  if (!value) return std::nullopt;
+  return ((*value & b.bit) != 0) == b.setMeansOn;
+}
+
 Outcome GlobalSettings::Fill() {
   if (!c_.connection.CheckConnection()) return Outcome::kSwitchLost;
+  // Each register is read once, however many controls it holds.
+  std::map<uint16_t, std::optional<uint32_t>> read;
+  const RegisterValues values = [&](uint16_t reg) {
+    auto it = read.find(reg);
+    if (it == read.end()) it = read.emplace(reg, c_.Read(reg)).first;
+    return it->second;
+  };
   Outcome outcome = Outcome::kDone;
-  std::optional<uint16_t> lastReg;
-  std::optional<uint32_t> value;
   for (size_t i = 0; i < kBits.size(); ++i) {
-    const ControlBit& b = kBits[i];
-    if (b.reg != lastReg) value = c_.Read(b.reg);
-    lastReg = b.reg;
-    state_[i] = value ? std::optional<bool>(((*value & b.bit) != 0) == b.setMeansOn) : std::nullopt;
-    if (!value) outcome = Outcome::kNoAnswer;
+    state_[i] = GlobalControlOf(static_cast<GlobalControl>(i), values);
+    if (!state_[i]) outcome = Outcome::kNoAnswer;
   }
   return outcome;
 }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "pages/switch/feature_context.h"
+#include "transport/register_values.h"
 
 namespace velkor {
 
@@ -14,6 +15,9 @@ inline constexpr size_t kGlobalControlCount = 5;
 
 // Whether each control is on, by GlobalControl; none where its register did not answer.
 using GlobalState = std::array<std::optional<bool>, kGlobalControlCount>;
+
+// Whether control is on, from the value of its register; none when that has no value.
+std::optional<bool> GlobalControlOf(GlobalControl control, const RegisterValues& values);
 
 // The page "全局设置": each control is one bit of a chip register, written at once.
 class GlobalSettings {

@@ -14,18 +14,6 @@ constexpr PortBitPair kMirror{0x0219, 0x021A};
 constexpr PortBitPair kReceive{0x021B, 0x021C};
 constexpr PortBitPair kTransmit{0x021D, 0x021E};
 
-const PortBitPair& PairOf(MirrorRole role) {
-  switch (role) {
-    case MirrorRole::kMirror:
-      return kMirror;
-    case MirrorRole::kReceive:
-      return kReceive;
-    case MirrorRole::kTransmit:
-      break;
-  }
-  return kTransmit;
-}
-
 PortBitBatch AllRoles(FeatureContext& c) {
   return PortBitBatch(c.Engine(), {kMirror, kReceive, kTransmit}, c.Layout().PortSlots());
 }
@@ -37,6 +25,18 @@ bool HasOtherKind(const PortBitBatch& bits, MirrorRole role, int p) {
 }
 
 }  // namespace
+
+const PortBitPair& MirrorPairOf(MirrorRole role) {
+  switch (role) {
+    case MirrorRole::kMirror:
+      return kMirror;
+    case MirrorRole::kReceive:
+      return kReceive;
+    case MirrorRole::kTransmit:
+      break;
+  }
+  return kTransmit;
+}
 
 std::optional<bool> RoleOf(const MirrorRow& row, MirrorRole role) {
   switch (role) {
@@ -79,7 +79,7 @@ Outcome Mirroring::Enable(MirrorRole role, size_t row) {
     return Outcome::kNotConfirmed;
   PortBitBatch bits = AllRoles(c_);
   if (!bits.Read()) return c_.Unanswered();
-  const PortBitPair& pair = PairOf(role);
+  const PortBitPair& pair = MirrorPairOf(role);
   if (bits.Bit(pair, p)) return Outcome::kDone;
   const auto refuse = [this](MessageId id) {
     c_.prompter.Refuse(Message(id));
@@ -104,7 +104,7 @@ Outcome Mirroring::Enable(MirrorRole role, size_t row) {
 Outcome Mirroring::Disable(MirrorRole role, const std::vector<size_t>& rows) {
   if (!c_.connection.CheckConnection()) return Outcome::kSwitchLost;
   const PortLayout& layout = c_.Layout();
-  const PortBitPair& pair = PairOf(role);
+  const PortBitPair& pair = MirrorPairOf(role);
   PortBitBatch bits(c_.Engine(), {pair}, layout.PortSlots());
   if (!bits.Read()) return c_.Unanswered();
   for (size_t row : rows)

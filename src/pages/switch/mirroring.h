@@ -6,11 +6,16 @@
 #include <vector>
 
 #include "pages/switch/feature_context.h"
+#include "pages/switch/port_bits.h"
 
 namespace velkor {
 
 // A mirror port receives copies; a mirrored port has its received and/or transmitted frames copied.
 enum class MirrorRole { kMirror, kReceive, kTransmit };
+
+// The register pair that holds role; chip ports 16 and up of the mirror role are not in the EEPROM
+// configuration block.
+const PortBitPair& MirrorPairOf(MirrorRole role);
 
 struct MirrorRow {
   std::string caption;  // "01" … or "G1", "G2"

@@ -23,8 +23,14 @@ bool PortBitBatch::ReadOnce() {
 
 bool PortBitBatch::Read() { return ReadOnce() || ReadOnce(); }
 
+std::optional<bool> PortBitOf(const RegisterValues& values, const PortBitPair& pair, int chipPort) {
+  const auto value = values(pair.RegisterOf(chipPort));
+  if (!value) return std::nullopt;
+  return (*value & PortBitPair::BitOf(chipPort)) != 0;
+}
+
 bool PortBitBatch::Bit(const PortBitPair& pair, int chipPort) const {
-  return batch_->Value(pair.RegisterOf(chipPort)).value_or(0) & PortBitPair::BitOf(chipPort);
+  return PortBitOf(batch_->Values(), pair, chipPort).value_or(false);
 }
 
 void PortBitBatch::Set(const PortBitPair& pair, int chipPort, bool on) {

@@ -19,6 +19,9 @@ struct PortBitPair {
   static uint32_t BitOf(int chipPort) { return 1u << (chipPort & 15); }
 };
 
+// Chip port p's bit of pair; none when its register has no value.
+std::optional<bool> PortBitOf(const RegisterValues& values, const PortBitPair& pair, int chipPort);
+
 // The register pairs of one change, read in one batch and changed port by port with one flush.
 // A batch with a lost reply is read a second time; one that stays unanswered takes no change.
 class PortBitBatch {

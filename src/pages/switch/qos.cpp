@@ -7,8 +7,8 @@
 namespace velkor {
 
 namespace {
-constexpr uint16_t kControl = 0x0400;
-constexpr PortBitPair kPriority{0x0401, 0x0402};
+constexpr uint16_t kControl = kQosControlRegister;
+constexpr PortBitPair kPriority = kPortPriorityPair;
 constexpr uint16_t kPortOffLow = 0x0608;
 constexpr uint16_t kPortOffHigh = 0x0609;
 constexpr uint32_t kAllPortsOffLow = 0xFFFF;
@@ -19,8 +19,9 @@ constexpr uint32_t kSourceBits = kDiffServBit | kDot1pBit;
 constexpr uint32_t kPortSourceClear = 0x0007;
 constexpr uint32_t kRatioBits = 0x0018;
 constexpr int kRatioShift = 3;
-// The source the control register selects; none for the conflicting combination.
-std::optional<PrioritySource> SourceOf(uint32_t control) {
+}  // namespace
+
+std::optional<PrioritySource> PrioritySourceOf(uint32_t control) {
   switch (control & kSourceBits) {
     case 0:
       return PrioritySource::kPort;
@@ -33,20 +34,20 @@ std::optional<PrioritySource> SourceOf(uint32_t control) {
   }
 }
 
-}  // namespace
+QosRatio QosRatioOf(uint32_t control) { return static_cast<QosRatio>((control & kRatioBits) >> kRatioShift); }
 
 Outcome Qos::Fill() {
   if (!c_.connection.CheckConnection()) return Outcome::kSwitchLost;
   state_ = {};
   const auto control = c_.Read(kControl);
   if (!control) return Outcome::kNoAnswer;
-  state_.source = SourceOf(*control);
+  state_.source = PrioritySourceOf(*control);
   if (!state_.source) {
     c_.prompter.Error(Message(MessageId::kConflictingPriority));
     c_.connection.Disconnect(false);
     return Outcome::kSwitchLost;
   }
-  state_.ratio = static_cast<QosRatio>((*control & kRatioBits) >> kRatioShift);
+  state_.ratio = QosRatioOf(*control);
   if (*state_.source != PrioritySource::kPort) return Outcome::kDone;
   state_.listEnabled = true;
   const PortLayout& layout = c_.Layout();
@@ -88,7 +89,7 @@ Outcome Qos::SetSource(PrioritySource source) {
   if (!control) return c_.Unanswered();
   const auto took = [source](const QosState& s) { return s.source == source; };
   // Choosing the source already in force changes nothing: no port goes off, no priority is lost.
-  if (SourceOf(*control) == source) return Refilled(took);
+  if (PrioritySourceOf(*control) == source) return Refilled(took);
   RegisterEngine& engine = c_.Engine();
   const auto clearPriorities = [&engine] {
     engine.WriteRegister(kPriority.low, 0);

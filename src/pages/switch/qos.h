@@ -14,6 +14,13 @@ enum class PrioritySource { kPort, kDiffServ, kDot1p };
 // The high/low ratio codes of the control register's bits 3-4.
 enum class QosRatio { k4To1 = 0, k8To1 = 1, k16To1 = 2, kStrict = 3 };
 
+// The QoS control register and the per-port priority bits (set: high priority).
+inline constexpr uint16_t kQosControlRegister = 0x0400;
+inline constexpr PortBitPair kPortPriorityPair{0x0401, 0x0402};
+// The source the control register selects; none for the conflicting combination.
+std::optional<PrioritySource> PrioritySourceOf(uint32_t control);
+QosRatio QosRatioOf(uint32_t control);
+
 // What the page "QoS设置" shows after its last fill; none where the chip did not answer.
 struct QosState {
   std::optional<PrioritySource> source;

@@ -8,8 +8,6 @@ namespace velkor {
 
 namespace {
 constexpr int kReasks = 3;
-// Saved from and loaded into "register" 0xFFFF, which is no chip register.
-constexpr uint16_t kPlaceholderRegister = 0xFFFF;
 
 bool KeepStoredPlaceholder(SwitchAccess& access, ConfigImage& image) {
   const size_t at = *RegisterImageIndex(kPlaceholderRegister);

@@ -6,6 +6,7 @@
 #include "device/port_captions.h"
 #include "pages/ports/trunk_groups.h"
 #include "pages/vlan/vlan_batch.h"
+#include "pages/vlan/vlan_decode.h"
 #include "pages/vlan/vlan_registers.h"
 
 namespace velkor {
@@ -18,10 +19,6 @@ std::string TwoDigits(int n) { return FePortCaption(static_cast<size_t>(n - 1));
 
 void QueuePortIndexes(VlanBatch& batch, int slots) {
   for (int p = 0; p < slots; ++p) batch.Queue(PortIndexRegister(p));
-}
-
-int PortIndexOf(const VlanBatch& batch, int p) {
-  return static_cast<int>(batch.Bits(PortIndexRegister(p), kPortIndexMask, PortIndexShift(p)));
 }
 
 void SetPortIndex(VlanBatch& batch, int p, int e) {
@@ -38,8 +35,9 @@ std::optional<VlanEntry> Dot1qVlan::ReadDot1qEntry(int e) {
   batch.Queue(HighMembers(e));
   batch.Queue(EntryVid(e));
   if (!batch.Transmit()) return std::nullopt;
-  const uint32_t members = (batch.Value(HighMembers(e)) << 16 | (batch.Value(LowMembers(e)) & 0xFFFF));
-  return VlanEntry{static_cast<uint16_t>(batch.Value(EntryVid(e)) & kVidMask), members & table_.ValidMask()};
+  VlanEntry entry = VlanEntryOf(batch.Values(), e);
+  entry.members &= table_.ValidMask();
+  return entry;
 }
 
 Outcome Dot1qVlan::WriteDot1qEntry(int e, int vid, uint32_t members) {
@@ -107,13 +105,13 @@ Outcome Dot1qVlan::Fill() {
   if (!complete_) return Outcome::kNoAnswer;
   for (size_t row = 0; row < layout.RowCount(); ++row) {
     const int p = layout.ChipPortOfRow(row);
-    const int entry = PortIndexOf(batch, p);
+    const int entry = PortVlanIndexOf(batch.Values(), p);
     mapping_.push_back({RowCaption(layout, row), p, entry, TwoDigits(entry + 1)});
   }
   for (int e = 0; e < kEntries; ++e) {
-    const int vid = static_cast<int>(batch.Value(EntryVid(e)) & kVidMask);
-    const uint32_t members =
-        (batch.Value(HighMembers(e)) << 16 | (batch.Value(LowMembers(e)) & 0xFFFF)) & table_.ValidMask();
+    const VlanEntry entry = VlanEntryOf(batch.Values(), e);
+    const int vid = entry.vid;
+    const uint32_t members = entry.members & table_.ValidMask();
     groups_.push_back({TwoDigits(e + 1), vid, members, vid ? std::to_string(vid) : "-", PortsText(members)});
   }
   return Outcome::kDone;

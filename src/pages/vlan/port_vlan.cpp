@@ -5,6 +5,7 @@
 #include "device/port_captions.h"
 #include "pages/ports/trunk_groups.h"
 #include "pages/vlan/vlan_batch.h"
+#include "pages/vlan/vlan_decode.h"
 #include "pages/vlan/vlan_registers.h"
 
 namespace velkor {
@@ -49,7 +50,7 @@ Outcome PortVlan::ReadPortBasedTable() {
   for (size_t row = 0; row < layout.RowCount(); ++row) {
     const int e = PortBasedEntryOf(model, layout.ChipPortOfRow(row));
     if (e < 0 || e >= kEntries) continue;
-    table_.SetEntry(e, 0, batch.Value(HighMembers(e)) << 16 | (batch.Value(LowMembers(e)) & 0xFFFF));
+    table_.SetEntry(e, 0, VlanEntryOf(batch.Values(), e).members);
   }
   return Outcome::kDone;
 }

@@ -11,22 +11,44 @@ using namespace vlan_reg;
 namespace {
 constexpr uint32_t kFieldMask = 0x3;
 constexpr const char* kNoRuleText = "--";
-}  // namespace
 
-std::string TagRuleText(int modelCode, uint32_t field, bool insertBit) {
-  const bool g26a = modelCode == kModelG26A;
-  switch (static_cast<TagRule>(field)) {
+std::string RuleText(std::optional<TagRule> rule) {
+  if (!rule) return kNoRuleText;
+  switch (*rule) {
     case TagRule::kRemove:
-      if (g26a || !insertBit) return std::string(Message(MessageId::kRemoveVlanTag));
-      break;
+      return std::string(Message(MessageId::kRemoveVlanTag));
     case TagRule::kInsert:
-      if (g26a || insertBit) return std::string(Message(MessageId::kInsertVlanTag));
-      break;
+      return std::string(Message(MessageId::kInsertVlanTag));
     case TagRule::kKeep:
-      if (g26a || !insertBit) return std::string(Message(MessageId::kLeaveFrameUnchanged));
       break;
   }
-  return kNoRuleText;
+  return std::string(Message(MessageId::kLeaveFrameUnchanged));
+}
+}  // namespace
+
+std::optional<TagRule> DecodeTagRule(int modelCode, uint32_t field, bool insertBit) {
+  const bool g26a = modelCode == kModelG26A;
+  const auto rule = static_cast<TagRule>(field);
+  switch (rule) {
+    case TagRule::kRemove:
+    case TagRule::kKeep:
+      if (g26a || !insertBit) return rule;
+      break;
+    case TagRule::kInsert:
+      if (g26a || insertBit) return rule;
+      break;
+  }
+  return std::nullopt;
+}
+
+std::optional<TagRule> TagRuleOf(const RegisterValues& values, int modelCode, int p) {
+  const uint32_t field = values(TagRegister(p)).value_or(0) >> TagShift(p) & kFieldMask;
+  const bool insert = modelCode != kModelG26A && (values(InsertRegister(p)).value_or(0) & InsertBit(p)) != 0;
+  return DecodeTagRule(modelCode, field, insert);
+}
+
+std::string TagRuleText(int modelCode, uint32_t field, bool insertBit) {
+  return RuleText(DecodeTagRule(modelCode, field, insertBit));
 }
 
 void QueueTagRegisters(VlanBatch& batch, int slots, bool insertBits) {
@@ -37,9 +59,7 @@ void QueueTagRegisters(VlanBatch& batch, int slots, bool insertBits) {
 }
 
 std::string TagRuleTextOf(const VlanBatch& batch, int modelCode, int p) {
-  const uint32_t field = batch.Bits(TagRegister(p), kFieldMask, TagShift(p));
-  const bool insert = modelCode != kModelG26A && (batch.Value(InsertRegister(p)) & InsertBit(p)) != 0;
-  return TagRuleText(modelCode, field, insert);
+  return RuleText(TagRuleOf(batch.Values(), modelCode, p));
 }
 
 void SetTagRule(VlanBatch& batch, int p, TagRule rule) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "pages/vlan/vlan_batch.h"
@@ -10,8 +11,12 @@ namespace velkor {
 // The output tag field's values; the program never writes 1.
 enum class TagRule : uint32_t { kRemove = 0, kInsert = 2, kKeep = 3 };
 
-// The rule column's text for a port's tag field and insert bit; "--" for a pair the program never
-// writes. The QX-G26A has no insert bits, so its field alone decides.
+// The rule a port's tag field and insert bit make; none for a pair the program never writes. The
+// QX-G26A has no insert bits, so its field alone decides.
+std::optional<TagRule> DecodeTagRule(int modelCode, uint32_t field, bool insertBit);
+// Chip port p's rule from the values of its registers.
+std::optional<TagRule> TagRuleOf(const RegisterValues& values, int modelCode, int p);
+// The rule column's text for a port's tag field and insert bit; "--" for no rule.
 std::string TagRuleText(int modelCode, uint32_t field, bool insertBit);
 
 // Queues the tag field and insert bit registers of every chip port below slots.

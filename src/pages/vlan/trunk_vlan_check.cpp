@@ -7,6 +7,7 @@
 #include "device/model.h"
 #include "pages/vlan/port_vlan.h"
 #include "pages/vlan/vlan_batch.h"
+#include "pages/vlan/vlan_decode.h"
 #include "pages/vlan/vlan_registers.h"
 
 namespace velkor {
@@ -52,9 +53,7 @@ Outcome CheckDot1q(VlanContext& c, VlanTable& table, uint32_t trunk, bool untagg
     VlanBatch batch(c.Engine());
     for (int p = 0; p < slots; ++p) batch.Queue(PortIndexRegister(p));
     if (!batch.Transmit()) return c.Unanswered();
-    if (!AllAlike(ports, [&](int p) {
-          return batch.Bits(PortIndexRegister(p), kPortIndexMask, PortIndexShift(p));
-        })) {
+    if (!AllAlike(ports, [&](int p) { return PortVlanIndexOf(batch.Values(), p); })) {
       c.prompter.Refuse(Message(MessageId::kMapTrunkToOneGroupFirst));
       return Outcome::kRefused;
     }

@@ -8,6 +8,7 @@ add_library(velkor_vlan STATIC
   vlan/tag_rules.cpp
   vlan/trunk_enabling.cpp
   vlan/trunk_vlan_check.cpp
+  vlan/vlan_decode.cpp
   vlan/vlan_context.cpp
   vlan/vlan_id.cpp
   vlan/vlan_init_table.cpp

@@ -26,6 +26,7 @@ class VlanBatch {
     return true;
   }
   uint32_t Value(uint16_t reg) const { return batch_.Value(reg).value_or(0); }
+  RegisterValues Values() const { return batch_.Values(); }
   uint32_t Bits(uint16_t reg, uint32_t mask, int shift) const { return Value(reg) >> shift & mask; }
   void SetBits(uint16_t reg, uint32_t mask, uint32_t bits) { batch_.SetBits(reg, mask, bits); }
   void Flush() { batch_.Flush(); }

@@ -19,6 +19,20 @@ VlanMode DecodeVlanMode(uint32_t control) {
   }
 }
 
+std::string VlanModeName(VlanMode mode) {
+  switch (mode) {
+    case VlanMode::kDisabled:
+      return "off";
+    case VlanMode::kPortBased:
+      return "port";
+    case VlanMode::kDot1q:
+      return "dot1q";
+    case VlanMode::kUndefined:
+      break;
+  }
+  return "unknown";
+}
+
 uint32_t ModeBits(VlanMode mode) {
   using namespace vlan_reg;
   switch (mode) {
