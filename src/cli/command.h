@@ -44,6 +44,7 @@ const std::vector<Command>& MirrorCommands();
 const std::vector<Command>& GlobalCommands();
 const std::vector<Command>& TrunkCommands();
 const std::vector<Command>& StatusCommands();
+const std::vector<Command>& EngineeringCommands();
 // Every command, in the order the usage lists them.
 std::vector<Command> AllCommands();
 

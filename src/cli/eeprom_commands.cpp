@@ -1,13 +1,11 @@
 #include "cli/command.h"
 #include "cli/exit_codes.h"
+#include "pages/engineering/eeprom_image.h"
 #include "pages/switch/file_io.h"
-#include "transport/eeprom_update.h"
 
 namespace velkor::cli {
 
 namespace {
-
-constexpr uint32_t kEepromSize = 2048;  // 11-bit addresses
 
 constexpr size_t kDumpLine = 16;
 
@@ -76,12 +74,12 @@ int EepromDump(CommandContext& c) {
 // reads the whole image back; the first byte that differs is reported. An image larger
 // than the EEPROM would wrap around the 11-bit addresses: it is refused before anything is written.
 int EepromBurn(CommandContext& c) {
-  const auto image = ReadFileHead(c.args.operands[0], kEepromSize + 1);
+  const auto image = ReadImageFile(c.args.operands[0]);
   if (!image) {
     c.err << "velkorctl: File Does Not Exist\n";
     return kExitUsage;
   }
-  if (image->size() > kEepromSize) {
+  if (!FitsEeprom(*image)) {
     c.err << "velkorctl: the image has " << image->size() << " bytes; the EEPROM holds " << kEepromSize
           << "\n";
     return kExitUsage;
@@ -91,10 +89,9 @@ int EepromBurn(CommandContext& c) {
     return kExitNotConnected;
   }
   if (const int e = c.session.Connect(c.args)) return e;
-  const EepromUpdate burned = UpdateEepromRange(c.session.Transport().access, 0, *image);
-  if (!burned.Verified()) {
-    c.err << "velkorctl: EEPROM Writes Failed, Byte: " << *burned.failedAt << "\n";
-    return burned.unanswered ? kExitSwitchLost : kExitFailure;
+  if (const auto failure = BurnImage(c.session.Transport().access, *image, nullptr)) {
+    c.err << "velkorctl: EEPROM Writes Failed, Byte: " << failure->address << "\n";
+    return failure->answered ? kExitFailure : kExitSwitchLost;
   }
   c.out.Object({{"burned", c.args.operands[0]}, {"bytes", static_cast<int64_t>(image->size())}});
   return kExitOk;

@@ -38,7 +38,7 @@ std::vector<Command> AllCommands() {
        {&SegmentCommands(), &RegisterCommands(), &PhyCommands(), &EepromCommands(), &LoginCommands(),
         &StatisticsCommands(), &PortCommands(), &MaintenanceCommands(), &VlanCommands(), &QosCommands(),
         &SecurityCommands(), &MirrorCommands(), &GlobalCommands(), &TrunkCommands(), &StatusCommands(),
-        &ConfigCommands(), &ConfigViewCommands()})
+        &ConfigCommands(), &ConfigViewCommands(), &EngineeringCommands()})
     all.insert(all.end(), group->begin(), group->end());
   return all;
 }
