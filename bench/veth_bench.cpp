@@ -6,6 +6,7 @@
 #include <iostream>
 #include <string>
 
+#include "options.h"
 #include "pcap_handle.h"
 #include "raw_ping_pong.h"
 #include "stats.h"
@@ -110,20 +111,9 @@ void Batches(TransportSession& t, const Options& o) {
 }
 
 bool ParseOptions(int argc, char** argv, Options& o) {
-  for (int i = 1; i + 1 < argc; i += 2) {
-    const std::string key = argv[i];
-    if (key == "--iface")
-      o.iface = argv[i + 1];
-    else if (key == "--rounds")
-      o.rounds = std::atoi(argv[i + 1]);
-    else if (key == "--batches")
-      o.batches = std::atoi(argv[i + 1]);
-    else if (key == "--discoveries")
-      o.discoveries = std::atoi(argv[i + 1]);
-    else
-      return false;
-  }
-  return !o.iface.empty() && argc % 2 == 1;
+  return ParseKeyValues(
+      argc, argv, o.iface,
+      {{"--rounds", &o.rounds}, {"--batches", &o.batches}, {"--discoveries", &o.discoveries}});
 }
 
 }  // namespace

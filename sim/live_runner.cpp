@@ -2,12 +2,19 @@
 
 #include <pcap/pcap.h>
 #include <poll.h>
+#include <sys/prctl.h>
+
+#include <algorithm>
+#include <ctime>
 
 namespace velkor::sim {
 
 namespace {
 // Bounds how late a signal is noticed when nothing arrives.
-constexpr int kIdleWaitMs = 50;
+constexpr uint64_t kIdleWaitUs = 50'000;
+// A reply due this soon is waited for by polling without sleeping: a sleeping wait wakes tens of
+// microseconds late, too coarse for a latency of 100 us.
+constexpr uint64_t kSpinUs = 200;
 }  // namespace
 
 LiveRunner::~LiveRunner() {
@@ -49,6 +56,8 @@ bool LiveRunner::Open(const std::string& iface) {
     errors_ << iface << ": " << err << "\n";
     return false;
   }
+  // The kernel may otherwise let a timed wait run 50 us over.
+  prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
   fd_ = pcap_get_selectable_fd(handle_);
   if (fd_ < 0) {
     errors_ << iface << ": cannot wait on this interface\n";
@@ -74,13 +83,12 @@ void LiveRunner::SendDue() {
   }
 }
 
-int LiveRunner::WaitMs() const {
-  if (pending_.empty()) return kIdleWaitMs;
+uint64_t LiveRunner::WaitUs() const {
+  if (pending_.empty()) return kIdleWaitUs;
   const uint64_t now = clock_.NowUs();
   const uint64_t due = pending_.top().atUs;
-  if (due <= now) return 0;
-  const uint64_t ms = (due - now + 999) / 1000;
-  return ms < kIdleWaitMs ? static_cast<int>(ms) : kIdleWaitMs;
+  if (due <= now + kSpinUs) return 0;
+  return std::min(due - now - kSpinUs, kIdleWaitUs);
 }
 
 int LiveRunner::Run(const volatile std::sig_atomic_t& stop, volatile std::sig_atomic_t& powerCycle) {
@@ -92,7 +100,10 @@ int LiveRunner::Run(const volatile std::sig_atomic_t& stop, volatile std::sig_at
     }
     SendDue();
     pollfd p{fd_, POLLIN, 0};
-    if (poll(&p, 1, WaitMs()) > 0 &&
+    const uint64_t waitUs = WaitUs();
+    const timespec wait{static_cast<time_t>(waitUs / 1'000'000),
+                        static_cast<long>(waitUs % 1'000'000 * 1000)};
+    if (ppoll(&p, 1, &wait, nullptr) > 0 &&
         pcap_dispatch(handle_, -1, &LiveRunner::OnFrame, reinterpret_cast<unsigned char*>(this)) < 0) {
       errors_ << "capture failed: " << pcap_geterr(handle_) << "\n";
       return 1;

@@ -37,7 +37,8 @@ class LiveRunner {
 
   static void OnFrame(unsigned char* self, const ::pcap_pkthdr* header, const unsigned char* bytes);
   void SendDue();
-  int WaitMs() const;
+  // How long to wait for a request before the next reply is due; 0 while one is almost due.
+  uint64_t WaitUs() const;
 
   Segment& segment_;
   Clock& clock_;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <unordered_map>
 #include <vector>
 
 #include "sim/emulated_switch.h"
@@ -47,6 +48,8 @@ class ManagementAgent {
   // it still forwards frames to the switches behind it.
   void StopAnswering(uint64_t fromUs = 0, uint64_t untilUs = UINT64_MAX);
   void ResumeAnswering() { StopAnswering(0, 0); }
+  // From fromUs on, the switch falls silent for forUs at the start of every periodUs.
+  void StopAnsweringEvery(uint64_t fromUs, uint64_t periodUs, uint64_t forUs);
   void SetLatencyUs(uint64_t us) { latencyUs_ = us; }
 
   const FrameCounts& Frames() const { return frames_; }
@@ -57,16 +60,28 @@ class ManagementAgent {
 
  private:
   bool AddressedToMe(const Request& request) const;
+  bool Silent(uint64_t nowUs) const;
   void Send(std::vector<uint8_t> frame, const ReplyPlan& plan, uint64_t nowUs,
             std::vector<TimedFrame>& replies);
+  // What a hostile or broken segment adds around a get reply: a spoofed answer, a stale copy.
+  void AddGetImpostors(const Request& request, uint16_t reg, uint32_t value, const ReplyPlan& plan,
+                       uint64_t nowUs, std::vector<TimedFrame>& replies);
+  // Made-up switches answering a hello, count of them at atUs.
+  void AddFakeHellos(const Request& request, uint64_t count, uint64_t atUs, std::vector<TimedFrame>& replies);
+  uint64_t ReplyTime(const ReplyPlan& plan, uint64_t nowUs) const {
+    return nowUs + latencyUs_ + plan.extraDelayUs;
+  }
 
   EmulatedSwitch& chip_;
   ReplyFaults faults_;
   uint64_t latencyUs_;
   uint64_t silentFromUs_ = 0;
   uint64_t silentUntilUs_ = 0;
+  uint64_t silentPeriodUs_ = 0;
+  uint64_t silentForUs_ = 0;
   FrameCounts frames_;
   std::deque<ReceivedWrite> writes_;
+  std::unordered_map<uint16_t, uint32_t> lastReplied_;  // the value each register's last reply carried
 };
 
 }  // namespace velkor::sim

@@ -50,9 +50,26 @@ ReplyPlan ReplyFaults::Plan(uint8_t opcode, uint16_t reg) {
       case FaultKind::kWrongAddress:
         if (opcode == kOpGet) plan.addressOffset += rule.fault.addressOffset;
         break;
+      case FaultKind::kSpoof:
+        plan.spoof = opcode == kOpGet;
+        break;
+      case FaultKind::kStale:
+        if (opcode == kOpGet) plan.staleDelayUs = rule.fault.delayUs;
+        break;
+      case FaultKind::kHelloFlood:
+        if (opcode == kOpHello) plan.floodHellos += rule.fault.floodCount;
+        break;
     }
   }
   return plan;
+}
+
+Mac ReplyFaults::RandomMac() {
+  const uint64_t bits = rng_();
+  Mac mac;
+  for (size_t i = 0; i < mac.size(); ++i) mac[i] = static_cast<uint8_t>(bits >> (8 * i));
+  mac[0] = static_cast<uint8_t>((mac[0] & 0xFC) | 0x02);
+  return mac;
 }
 
 }  // namespace velkor::sim

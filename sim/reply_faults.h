@@ -5,6 +5,8 @@
 #include <random>
 #include <vector>
 
+#include "transport/mac.h"
+
 namespace velkor::sim {
 
 enum class FaultKind {
@@ -13,6 +15,9 @@ enum class FaultKind {
   kDuplicate,     // the reply comes twice
   kTag,           // the reply carries an 802.1Q tag with vid
   kWrongAddress,  // a get is answered for register (asked + addressOffset), with that register's data
+  kSpoof,         // another MAC answers a get first, with a wrong value
+  kStale,         // a copy of the register's previous reply comes before (or delayUs after) the fresh one
+  kHelloFlood,    // floodCount made-up switches answer a hello before the real reply, as many after
 };
 
 enum class FaultTarget { kAll, kHello, kGet };
@@ -30,6 +35,7 @@ struct ReplyFault {
   uint64_t delayUs = 0;
   uint16_t vid = 1;
   int addressOffset = 1;
+  uint64_t floodCount = 1000;
   std::optional<uint16_t> reg;  // only gets of this register
 };
 
@@ -40,6 +46,9 @@ struct ReplyPlan {
   unsigned copies = 1;
   std::optional<uint16_t> vid;
   int addressOffset = 0;
+  bool spoof = false;
+  std::optional<uint64_t> staleDelayUs;  // a stale copy comes, this long after the fresh reply (0: before it)
+  uint64_t floodHellos = 0;
 };
 
 class ReplyFaults {
@@ -50,6 +59,9 @@ class ReplyFaults {
   void Clear() { rules_.clear(); }
   // Called once per request that gets a reply (opcode hello or get; reg is a get's register).
   ReplyPlan Plan(uint8_t opcode, uint16_t reg);
+  // Made-up but well-formed: unicast, locally administered.
+  Mac RandomMac();
+  uint32_t RandomValue() { return static_cast<uint32_t>(rng_()); }
 
  private:
   struct Rule {

@@ -28,6 +28,7 @@ void ApplyChipFault(const ChipFault& f, EmulatedSwitch& sw, ManagementAgent& age
       return sw.Eeprom().StickByte(f.address);
     case ChipFault::Kind::kSilent: {
       const uint64_t from = clock.NowUs() + f.afterUs;
+      if (f.everyUs) return agent.StopAnsweringEvery(from, f.everyUs, f.forUs);
       return agent.StopAnswering(from, f.forUs > UINT64_MAX - from ? UINT64_MAX : from + f.forUs);
     }
   }

@@ -124,6 +124,8 @@ bool Parser::Run(const std::vector<std::string>& args) {
       ok = ParseCount(v);
     } else if (a == "--fault") {
       ok = ParseFault(v);
+    } else if (a == "--seed") {
+      ok = NumberArg(a, v, options_.seed);
     } else if (a == "--traffic") {
       ok = NumberArg(a, v, options_.trafficPerSecond);
     } else if (a == "--latency-us") {
@@ -228,6 +230,10 @@ bool Parser::ReplyFaultKeys(const std::map<std::string, std::string>& keys, Repl
       f.vid = static_cast<uint16_t>(n);
     } else if (key == "offset") {
       f.addressOffset = static_cast<int>(n);
+    } else if (key == "reg") {
+      f.reg = static_cast<uint16_t>(n);
+    } else if (key == "switches") {
+      f.floodCount = n;
     } else {
       return Fail("--fault: unknown key \"" + key + "\"");
     }
@@ -247,7 +253,10 @@ bool Parser::ParseFault(const std::string& arg) {
                                                               {"delay", FaultKind::kDelay},
                                                               {"duplicate", FaultKind::kDuplicate},
                                                               {"tag", FaultKind::kTag},
-                                                              {"wrong-address", FaultKind::kWrongAddress}};
+                                                              {"wrong-address", FaultKind::kWrongAddress},
+                                                              {"spoof", FaultKind::kSpoof},
+                                                              {"stale", FaultKind::kStale},
+                                                              {"hello-flood", FaultKind::kHelloFlood}};
   static const std::map<std::string, ChipFault::Kind> chipKinds = {
       {"eeprom-busy", ChipFault::Kind::kEepromBusy},
       {"phy-busy", ChipFault::Kind::kPhyBusy},
@@ -273,6 +282,8 @@ bool Parser::ParseFault(const std::string& arg) {
         f.afterUs = n * 1000;
       } else if (key == "for-ms") {
         f.forUs = n * 1000;
+      } else if (key == "every-ms") {
+        f.everyUs = n * 1000;
       } else {
         return Fail("--fault: unknown key \"" + key + "\"");
       }
@@ -293,7 +304,7 @@ void Parser::Finish() {
     s.setup.timing = timing_;
     s.setup.timing.latencyUs = latency;
     if (!s.macGiven) s.setup.mac = Offset(kFirstDefaultMac, i);
-    s.setup.seed = i + 1;
+    s.setup.seed = options_.seed + i;
     options_.switches.push_back(s.setup);
   }
 }
@@ -332,13 +343,17 @@ Behaviour:
   --reset-ms MS       a soft reset keeps the chip silent this long (default 200)
   --links-up          every port reports a 100M full-duplex link (gigabit: 1000M)
   --traffic FPS       frames per second each way on every port that is up
+  --seed N            switch i draws its faults' chances from seed N + i (default 1)
 
 Faults (INDEX is the switch's index):
   --fault INDEX:KIND[,key=value...]
-    reply faults: lose, delay (us=N), duplicate, tag (vid=N), wrong-address (offset=N)
-      which replies: every=N | from=N,count=N | chance=P (0-1); only=hello|get
-      (none of them: every reply)
-    switch faults: silent[,after-ms=N][,for-ms=N], eeprom-busy, phy-busy,
+    reply faults: lose, delay (us=N), duplicate, tag (vid=N), wrong-address (offset=N),
+      spoof (another MAC answers a get first, with a wrong value),
+      stale (a copy of the register's previous reply comes first, or us=N after),
+      hello-flood (switches=N made-up switches answer before and N after; default 1000)
+      which replies: every=N | from=N,count=N | chance=P (0-1); only=hello|get;
+      reg=0xNNNN (gets of that register only) (none of them: every reply)
+    switch faults: silent[,after-ms=N][,for-ms=N][,every-ms=N], eeprom-busy, phy-busy,
       mcu-stuck, eeprom-stuck,addr=N
 
   --help              this text

@@ -17,6 +17,7 @@ struct ChipFault {
   uint16_t address = 0;         // kEepromStuckByte
   uint64_t afterUs = 0;         // kSilent: from start-up
   uint64_t forUs = UINT64_MAX;  // kSilent
+  uint64_t everyUs = 0;         // kSilent: again at the start of every period, when given
 };
 
 struct FaultOption {
@@ -31,6 +32,7 @@ struct SimOptions {
   std::vector<FaultOption> faults;
   bool linksUp = false;           // every port of every switch reports a link
   uint64_t trafficPerSecond = 0;  // frames each way on every port that is up
+  uint64_t seed = 1;              // switch i draws its chances from seed + i
   bool help = false;
 };
 

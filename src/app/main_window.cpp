@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabWidget>
 
@@ -85,6 +86,8 @@ TForm1::TForm1(QWidget* parent)
   SetSheetVisible(Sheet::kSwitchStatus, false);
   SetSheetVisible(Sheet::kSwitchConfiguration, false);
   SetSheetVisible(Sheet::kSystem, false);
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), this), &QShortcut::activated, this,
+          &TForm1::ToggleHiddenPages);
 
   if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 }
@@ -136,7 +139,7 @@ void TForm1::AddSheet(Sheet sheet, const char* caption, std::initializer_list<Ta
   auto* pages = new QTabWidget;
   for (const Tab& tab : tabs) {
     const int index = pages->addTab(tab.page, QString::fromUtf8(tab.caption));
-    pages->setTabVisible(index, tab.shown && ContractOf(tab.page));
+    pages->setTabVisible(index, tab.shown);
   }
   sheets_->addTab(pages, QString::fromUtf8(caption));
   sheetTabs_[SheetIndex(sheet)] = pages;
@@ -172,8 +175,17 @@ std::vector<Page*> TForm1::ContractPages() const {
 void TForm1::SetPageVisible(QWidget* page, bool visible) {
   for (QTabWidget* pages : sheetTabs_) {
     const int index = pages->indexOf(page);
-    if (index >= 0) pages->setTabVisible(index, visible && ContractOf(page));
+    if (index >= 0) pages->setTabVisible(index, visible);
   }
+}
+
+void TForm1::ToggleHiddenPages() {
+  hiddenPagesShown_ = !hiddenPagesShown_;
+  const std::array<QWidget*, 8> hidden{pages_.portStatus,   pages_.globalSettings, pages_.mirroring,
+                                       pages_.generalInfo,  pages_.vlanInfo,       pages_.diagnostics,
+                                       pages_.eepromWriter, pages_.macAddress};
+  for (QWidget* page : hidden) SetPageVisible(page, hiddenPagesShown_);
+  pages_.security->SetManagementListVisible(hiddenPagesShown_);
 }
 
 void TForm1::SelectPage(QWidget* page) {

@@ -82,14 +82,17 @@ class TForm1 : public QWidget, public ShellView {
   const ShellPages& Pages() const { return pages_; }
   // The pages that implement the page contract, for the connection news.
   std::vector<Page*> ContractPages() const;
-  // Shows or hides the tab of page, which must be one of Pages(). A page that does not implement
-  // the contract yet stays hidden.
+  // Shows or hides the tab of page, which must be one of Pages().
   void SetPageVisible(QWidget* page, bool visible);
   // Makes page, which must be one of Pages(), the current page of its sheet without changing the
   // current sheet.
   void SelectPage(QWidget* page);
   // Whether page is in front: its sheet is the current sheet and it is that sheet's current page.
   bool PageInFront(const QWidget* page) const;
+  // Ctrl+Shift+E: shows the pages and the list the program keeps hidden (port status, global
+  // settings, mirroring, the management-port list and the engineering pages), or hides them
+  // again. It lasts for this run; nothing else changes.
+  void ToggleHiddenPages();
 
   void SetAdapterLines(const std::vector<std::string>& lines) override;
   int AdapterSelection() const override;
@@ -127,6 +130,7 @@ class TForm1 : public QWidget, public ShellView {
   ShellPages pages_{};
   // While a sheet's handler runs, it fills the page it brings to the front itself.
   bool sheetShowing_ = false;
+  bool hiddenPagesShown_ = false;
   QComboBox* adapters_;
   QLabel* connected_;
   QTabWidget* sheets_;

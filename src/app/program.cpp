@@ -1,5 +1,10 @@
 #include "app/program.h"
 
+#include "pages/engineering/diagnostics_page.h"
+#include "pages/engineering/eeprom_writer_page.h"
+#include "pages/engineering/general_info_page.h"
+#include "pages/engineering/mac_address_page.h"
+#include "pages/engineering/vlan_info_page.h"
 #include "pages/ports/port_settings_page.h"
 #include "pages/ports/port_settings_press_hook.h"
 #include "pages/ports/port_statistics_page.h"
@@ -56,12 +61,14 @@ Program::Program(TForm1& window, TransportSession& transport, ProgramDialogs dia
           {transport, shell_.Identifier(), shell_.GetConnection(), dialogs.prompter, dialogs.progress, busy},
           switchDescription_, dialogs.configFiles),
       vlan_({transport, shell_.GetConnection(), shell_.Identifier(), dialogs.prompter}),
-      features_{transport, shell_.GetConnection(), shell_.Identifier(), dialogs.prompter} {
+      features_{transport, shell_.GetConnection(), shell_.Identifier(), dialogs.prompter},
+      engineering_{transport, shell_.Identifier(), dialogs.prompter, dialogs.progress, busy} {
   WireStatistics();
   WirePortSettings();
   WireMaintenance();
   WireVlan();
   WireSwitchFeatures();
+  WireEngineering();
 }
 
 void Program::WireStatistics() {
@@ -117,10 +124,19 @@ void Program::WireSwitchFeatures() {
   pages_.globalSettings->Attach(&globalSettings_);
 }
 
+void Program::WireEngineering() {
+  pages_.generalInfo->Attach(&generalInfo_);
+  pages_.vlanInfo->Attach(&vlanInfo_);
+  pages_.diagnostics->Attach(&diagnostics_);
+  pages_.eepromWriter->Attach(&eepromWriter_);
+  pages_.macAddress->Attach(&macAddress_);
+}
+
 void Program::Start() {
   window_.SetHandlers(handlers_);
   shell_.SetPages(window_.ContractPages());
   shell_.SetSave([this] { return saveReset_.SaveSettings(); });
+  shell_.SetUnsavedCheck([this] { return saveReset_.SettingsUnsaved(); });
   window_.show();
   shell_.Start();
 }

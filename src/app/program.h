@@ -4,6 +4,12 @@
 
 #include "app/main_window.h"
 #include "app/shell.h"
+#include "pages/engineering/diagnostics.h"
+#include "pages/engineering/eeprom_writer.h"
+#include "pages/engineering/engineering_context.h"
+#include "pages/engineering/general_info.h"
+#include "pages/engineering/mac_address.h"
+#include "pages/engineering/vlan_info.h"
 #include "pages/ports/port_description_prompt.h"
 #include "pages/ports/port_descriptions.h"
 #include "pages/ports/port_settings.h"
@@ -50,6 +56,7 @@ class Program {
   void WireMaintenance();
   void WireVlan();
   void WireSwitchFeatures();
+  void WireEngineering();
 
   TForm1& window_;
   const ShellPages& pages_;
@@ -68,6 +75,12 @@ class Program {
   Mirroring mirroring_{features_};
   GlobalSettings globalSettings_{features_};
   PortStatus portStatus_{features_.transport, features_.connection, features_.identifier};
+  EngineeringContext engineering_;
+  GeneralInfo generalInfo_{engineering_.identifier};
+  VlanInfo vlanInfo_{engineering_.transport.engine, engineering_.identifier};
+  Diagnostics diagnostics_{engineering_.transport.access, engineering_.identifier};
+  EepromWriter eepromWriter_{engineering_};
+  MacAddressSetting macAddress_{engineering_};
 };
 
 }  // namespace velkor

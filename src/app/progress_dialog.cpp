@@ -66,8 +66,10 @@ std::unique_ptr<Progress> TProgressDlg::ShowProgress(int maximum) {
   return std::make_unique<BarRun>(*this, maximum);
 }
 
-void TProgressDlg::StartSpinner(const std::string& message, int limit) {
+void TProgressDlg::StartSpinner(const std::string& message, int limit,
+                                const std::function<bool()>& finished) {
   spinner_.Start(message, limit);
+  finished_ = finished;
   bar_->hide();
   label_->setText(QString::fromStdString(spinner_.Label()));
   label_->show();
@@ -75,10 +77,12 @@ void TProgressDlg::StartSpinner(const std::string& message, int limit) {
   hold_.Begin();
   exec();
   hold_.End();
+  finished_ = nullptr;
 }
 
+// The work usually ends long before the limit, and then so does the wait.
 void TProgressDlg::Tick() {
-  if (spinner_.Tick()) {
+  if (spinner_.Tick() && !(finished_ && finished_())) {
     label_->setText(QString::fromStdString(spinner_.Label()));
   } else {
     timer_->stop();

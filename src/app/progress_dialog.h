@@ -24,7 +24,7 @@ class TProgressDlg : public QDialog, public ProgressUi {
   explicit TProgressDlg(QWidget* parent = nullptr, int tickMs = Spinner::kTickMs);
 
   std::unique_ptr<Progress> ShowProgress(int maximum) override;
-  void StartSpinner(const std::string& message, int limit) override;
+  void StartSpinner(const std::string& message, int limit, const std::function<bool()>& finished) override;
 
   // Escape does not end the wait.
   void reject() override;
@@ -42,6 +42,7 @@ class TProgressDlg : public QDialog, public ProgressUi {
   QProgressBar* bar_;
   QTimer* timer_;
   Spinner spinner_;
+  std::function<bool()> finished_;
   BusyCursor busy_;
   EventHold hold_;
 };

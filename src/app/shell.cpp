@@ -171,4 +171,8 @@ void Shell::Fatal() { view_.PostCloseRequest(); }
 
 Outcome Shell::SaveRequested() { return save_ ? save_() : ConnectionEvents::SaveRequested(); }
 
+std::optional<bool> Shell::SettingsUnsaved() {
+  return unsavedCheck_ ? unsavedCheck_() : ConnectionEvents::SettingsUnsaved();
+}
+
 }  // namespace velkor

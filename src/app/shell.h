@@ -43,6 +43,8 @@ class Shell : public ConnectionEvents {
   void SetPages(std::vector<Page*> pages) { pages_ = std::move(pages); }
   // What saving the settings means; unset, a save that is asked for does nothing.
   void SetSave(std::function<Outcome()> save) { save_ = std::move(save); }
+  // How to tell whether a save would keep anything; unset, nobody can tell.
+  void SetUnsavedCheck(std::function<std::optional<bool>()> check) { unsavedCheck_ = std::move(check); }
   Connection& GetConnection() { return connection_; }
   SwitchIdentifier& Identifier() { return identifier_; }
 
@@ -52,6 +54,7 @@ class Shell : public ConnectionEvents {
   void Disconnected() override;
   void Fatal() override;
   Outcome SaveRequested() override;
+  std::optional<bool> SettingsUnsaved() override;
 
  private:
   // Back to the list: the network sheet in front, the switch sheets hidden, the list cleared.
@@ -69,6 +72,7 @@ class Shell : public ConnectionEvents {
   Connection connection_;
   std::vector<Page*> pages_;
   std::function<Outcome()> save_;
+  std::function<std::optional<bool>()> unsavedCheck_;
 };
 
 }  // namespace velkor

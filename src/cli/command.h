@@ -44,11 +44,14 @@ const std::vector<Command>& MirrorCommands();
 const std::vector<Command>& GlobalCommands();
 const std::vector<Command>& TrunkCommands();
 const std::vector<Command>& StatusCommands();
+const std::vector<Command>& EngineeringCommands();
 // Every command, in the order the usage lists them.
 std::vector<Command> AllCommands();
 
 // Reports a read that got no reply; never prints a lost value as 0.
 int SwitchLost(CommandContext& c, const std::string& what);
+// Connects and reads the port descriptions, which only the commands that show them read.
+int ConnectWithDescriptions(CommandContext& c);
 // Reports a write whose readback differs; never claims success without it.
 int ReadsBackOther(CommandContext& c, const std::string& what, uint32_t back, uint32_t written, int digits);
 // Operand i as a number not above max, or a usage error on the error stream.

@@ -60,6 +60,13 @@ constexpr CommandHelp kHelp[] = {
     {"mirror-rx", "Mirrors what ports receive, or stops.", "velkorctl mirror-rx 1-3 on"},
     {"mirror-tx", "Mirrors what ports send, or stops.", "velkorctl mirror-tx 1-3 on"},
     {"global", "Shows or changes the switch-wide settings.", "velkorctl global --loop-detect on"},
+    {"chip",
+     "Shows what the engineering page reads of the chip: family, model, panel, microcontroller, EEPROM, "
+     "gigabit PHYs.",
+     "velkorctl chip --json"},
+    {"vlan-raw", "Shows the chip's VLAN registers as the engineering page lists them.", "velkorctl vlan-raw"},
+    {"set-mac", "Writes a new MAC address into the switch's EEPROM (asks first).",
+     "velkorctl set-mac 00:E0:4C:16:00:09 --yes"},
     {"trunk", "Shows the trunk groups, or enables or disables the one a port belongs to.",
      "velkorctl trunk enable 1 --yes"},
 };

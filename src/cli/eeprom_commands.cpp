@@ -1,12 +1,11 @@
 #include "cli/command.h"
 #include "cli/exit_codes.h"
+#include "pages/engineering/eeprom_image.h"
 #include "pages/switch/file_io.h"
 
 namespace velkor::cli {
 
 namespace {
-
-constexpr uint32_t kEepromSize = 2048;  // 11-bit addresses
 
 constexpr size_t kDumpLine = 16;
 
@@ -71,15 +70,16 @@ int EepromDump(CommandContext& c) {
   return kExitOk;
 }
 
-// Writes a raw image from EEPROM byte 0 on, each byte read back before the next. An image larger
+// Writes a raw image from EEPROM byte 0 on, only the bytes the EEPROM does not hold already, then
+// reads the whole image back; the first byte that differs is reported. An image larger
 // than the EEPROM would wrap around the 11-bit addresses: it is refused before anything is written.
 int EepromBurn(CommandContext& c) {
-  const auto image = ReadFileHead(c.args.operands[0], kEepromSize + 1);
+  const auto image = ReadImageFile(c.args.operands[0]);
   if (!image) {
     c.err << "velkorctl: File Does Not Exist\n";
     return kExitUsage;
   }
-  if (image->size() > kEepromSize) {
+  if (!FitsEeprom(*image)) {
     c.err << "velkorctl: the image has " << image->size() << " bytes; the EEPROM holds " << kEepromSize
           << "\n";
     return kExitUsage;
@@ -89,14 +89,9 @@ int EepromBurn(CommandContext& c) {
     return kExitNotConnected;
   }
   if (const int e = c.session.Connect(c.args)) return e;
-  SwitchAccess& access = c.session.Transport().access;
-  for (size_t a = 0; a < image->size(); ++a) {
-    const auto at = static_cast<uint16_t>(a);
-    const auto back = access.WriteEepromByte(at, (*image)[a]) ? access.ReadEepromByte(at) : std::nullopt;
-    if (back != (*image)[a]) {
-      c.err << "velkorctl: EEPROM Writes Failed, Byte: " << a << "\n";
-      return back ? kExitFailure : kExitSwitchLost;
-    }
+  if (const auto failure = BurnImage(c.session.Transport().access, *image, nullptr)) {
+    c.err << "velkorctl: EEPROM Writes Failed, Byte: " << failure->address << "\n";
+    return failure->answered ? kExitFailure : kExitSwitchLost;
   }
   c.out.Object({{"burned", c.args.operands[0]}, {"bytes", static_cast<int64_t>(image->size())}});
   return kExitOk;

@@ -2,6 +2,7 @@
 #include "cli/exit_codes.h"
 #include "cli/maintenance_page.h"
 #include "device/gbk_text.h"
+#include "device/model.h"
 
 namespace velkor::cli {
 
@@ -16,7 +17,11 @@ int Reported(CommandContext& c, Outcome outcome, const char* done) {
 int Save(CommandContext& c) {
   if (const int e = c.session.Connect(c.args)) return e;
   CtlMaintenance maintenance(c.session);
-  return Reported(c, maintenance.Page().SaveSettings(), "saved");
+  const Outcome outcome = maintenance.Page().SaveSettings();
+  // The EEPROM already held every byte: it was read and verified, and nothing was written.
+  const bool unchanged =
+      c.session.GetConnection().State().modelCode != kModelG26A && maintenance.Page().LastSaveWritten() == 0;
+  return Reported(c, outcome, unchanged ? "nothing_to_save" : "saved");
 }
 
 int FactoryReset(CommandContext& c) {

@@ -3,14 +3,13 @@
 namespace velkor::cli {
 
 CtlMaintenance::CtlMaintenance(CtlSession& session)
-    : wait_(session.Transport().access, session.Progress()),
-      description_(session.GetConnection(), session.Transport().blocks, session.Prompts(), session.Busy(),
+    : description_(session.GetConnection(), session.Transport().blocks, session.Prompts(), session.Busy(),
                    *this),
-      page_({session.Transport(), session.Identifier(), session.GetConnection(), session.Prompts(), wait_,
-             session.Busy()},
+      page_({session.Transport(), session.Identifier(), session.GetConnection(), session.Prompts(),
+             session.Progress(), session.Busy()},
             *this, description_, *this),
-      transfer_({session.Transport(), session.Identifier(), session.GetConnection(), session.Prompts(), wait_,
-                 session.Busy()},
+      transfer_({session.Transport(), session.Identifier(), session.GetConnection(), session.Prompts(),
+                 session.Progress(), session.Busy()},
                 description_, *this) {}
 
 }  // namespace velkor::cli

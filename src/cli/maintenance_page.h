@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "cli/maintenance_wait.h"
 #include "cli/session.h"
 #include "pages/switch/config_transfer.h"
 #include "pages/switch/save_reset.h"
@@ -36,7 +35,6 @@ class CtlMaintenance : public StatisticsControl,
 
  private:
   std::string text_;
-  MailboxWait wait_;
   SwitchDescription description_;
   SaveReset page_;
   ConfigTransfer transfer_;

@@ -52,7 +52,7 @@ int PrintRows(CommandContext& c, CtlPortPage& page, const std::vector<size_t>& r
 
 // Connects and fills the page; the ports operand as list rows, or an exit code.
 int Open(CommandContext& c, CtlPortPage& page, std::vector<size_t>& rows) {
-  if (const int e = c.session.Connect(c.args)) return e;
+  if (const int e = ConnectWithDescriptions(c)) return e;
   if (page.Settings().FillPortSettings() == Outcome::kSwitchLost) return ExitCodeOf(Outcome::kSwitchLost);
   std::string error;
   const auto parsed = ParsePortList(c.args.operands[0], c.session.Identifier().Layout(), error);
@@ -65,7 +65,7 @@ int Open(CommandContext& c, CtlPortPage& page, std::vector<size_t>& rows) {
 }
 
 int Ports(CommandContext& c) {
-  if (const int e = c.session.Connect(c.args)) return e;
+  if (const int e = ConnectWithDescriptions(c)) return e;
   CtlPortPage page(c.session);
   if (page.Settings().FillPortSettings() == Outcome::kSwitchLost) return ExitCodeOf(Outcome::kSwitchLost);
   std::vector<size_t> all(page.Settings().Rows().size());

@@ -1,5 +1,6 @@
 #include "cli/command.h"
 #include "cli/exit_codes.h"
+#include "transport/confirmed_read.h"
 
 namespace velkor::cli {
 
@@ -26,7 +27,7 @@ int Set(CommandContext& c) {
     c.err << "velkorctl: the set request could not be sent\n";
     return kExitCannotOpen;
   }
-  const RegisterRead back = engine.ReadRegister(r);
+  const RegisterRead back = ReadConfirmed(engine, r);
   if (!back.answered) return SwitchLost(c, "register " + Hex(reg, 4));
   if (back.value != value) return ReadsBackOther(c, "register " + Hex(reg, 4), back.value, value, 4);
   c.out.Object({{"register", Hex(reg, 4)}, {"written", Hex(value, 4)}});

@@ -16,6 +16,11 @@ int SwitchLost(CommandContext& c, const std::string& what) {
   return kExitSwitchLost;
 }
 
+int ConnectWithDescriptions(CommandContext& c) {
+  if (const int e = c.session.Connect(c.args)) return e;
+  return c.session.GetConnection().ReadDescriptions() ? kExitOk : SwitchLost(c, "the port descriptions");
+}
+
 int ReadsBackOther(CommandContext& c, const std::string& what, uint32_t back, uint32_t written, int digits) {
   c.err << "velkorctl: " << what << " reads back " << Hex(back, digits) << ", not " << Hex(written, digits)
         << "\n";
@@ -39,7 +44,7 @@ std::vector<Command> AllCommands() {
        {&SegmentCommands(), &RegisterCommands(), &PhyCommands(), &EepromCommands(), &LoginCommands(),
         &StatisticsCommands(), &PortCommands(), &MaintenanceCommands(), &VlanCommands(), &QosCommands(),
         &SecurityCommands(), &MirrorCommands(), &GlobalCommands(), &TrunkCommands(), &StatusCommands(),
-        &ConfigCommands(), &ConfigViewCommands()})
+        &ConfigCommands(), &ConfigViewCommands(), &EngineeringCommands()})
     all.insert(all.end(), group->begin(), group->end());
   return all;
 }

@@ -16,7 +16,10 @@ CtlSession::CtlSession(PacketBackend& backend, Clock& clock, Terminal& terminal,
       dialog_(terminal, err),
       progress_(clock),
       identifier_(transport_.discovery, transport_.link, transport_.engine, transport_.access),
-      connection_(transport_, identifier_, prompter_, dialog_, progress_, busy_, events_) {}
+      connection_(transport_, identifier_, prompter_, dialog_, progress_, busy_, events_) {
+  // Only the commands that show them read the descriptions.
+  connection_.SetDescriptionsAtLogin(false);
+}
 
 void CtlSession::ForwardDiagnostics() {
   err_ << errors_.str();
@@ -65,6 +68,10 @@ int CtlSession::OpenAdapter(const std::optional<std::string>& iface) {
   return kExitOk;
 }
 
+namespace {
+constexpr int kHellosPerLogin = 3;
+}  // namespace
+
 int CtlSession::SelectSwitch(const std::optional<std::string>& mac) {
   Discovery& discovery = transport_.discovery;
   std::optional<Mac> wanted;
@@ -72,7 +79,14 @@ int CtlSession::SelectSwitch(const std::optional<std::string>& mac) {
     err_ << "velkorctl: not a MAC address: " << *mac << "\n";
     return kExitUsage;
   }
-  discovery.Discover();
+  // A hello or its reply may be lost like any other frame: a segment that seems empty, or lacks
+  // the switch asked for, is asked again a few times.
+  const auto found = [&] {
+    for (size_t i = 0; i < discovery.SwitchCount(); ++i)
+      if (!wanted || discovery.Switch(i)->mac == *wanted) return true;
+    return false;
+  };
+  for (int hello = 0; hello < kHellosPerLogin && (hello == 0 || !found()); ++hello) discovery.Discover();
   if (discovery.SwitchCount() == 0) {
     err_ << "velkorctl: no switch answered\n";
     return kExitNoSwitch;

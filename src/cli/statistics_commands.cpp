@@ -110,7 +110,8 @@ int Stats(CommandContext& c) {
     c.err << "velkorctl: stats: --output goes with --prometheus, which is no JSON\n";
     return kExitUsage;
   }
-  if (const int e = c.session.Connect(c.args)) return e;
+  // The metrics carry each port's description as a label.
+  if (const int e = prometheus ? ConnectWithDescriptions(c) : c.session.Connect(c.args)) return e;
   const auto rows = Ports(c, c.args.operands.empty() ? "all" : c.args.operands[0]);
   if (!rows) return kExitUsage;
   if (prometheus) return PrometheusStats(c, *rows, seconds, count, output);

@@ -54,7 +54,8 @@ bool Connection::ReadLoginData(const std::string& modelName, std::array<uint8_t,
   if (!modelByte || *modelByte != ExpectedModelByte(modelName)) return false;
   // A password that could not be read must never compare equal to anything the user types.
   std::array<uint8_t, kPasswordSize> password{};
-  if (transport_.blocks.ReadPasswordBytes(password) != 0 || !ReadDescriptions()) return false;
+  if (transport_.blocks.ReadPasswordBytes(password) != 0) return false;
+  if (descriptionsAtLogin_ && !ReadDescriptions()) return false;
   std::copy(password.begin(), password.end(), stored.begin());
   return true;
 }
@@ -71,7 +72,7 @@ LoginResult Connection::ConnectToSwitch(int row) {
     // No password, and the connection does not depend on the EEPROM; its texts are shown when they
     // can be read.
     state_.modelCode = kModelG26A;
-    ReadDescriptions();
+    if (descriptionsAtLogin_) ReadDescriptions();
     Connected();
     return {Outcome::kDone, std::nullopt};
   }
@@ -151,16 +152,22 @@ void Connection::FatalSwitchError() {
   events_.Fatal();
 }
 
+// The unsaved flag is set at every connection; comparing the chip with the EEPROM tells for sure.
+bool Connection::SettingsUnsaved() {
+  const auto differs = events_.SettingsUnsaved();
+  return differs ? *differs : state_.unsaved;
+}
+
 Outcome Connection::DisConnectBtnClick() {
   if (!prompter_.Confirm(Message(MessageId::kConfirmDisconnect))) return Outcome::kNotConfirmed;
   // The chip keeps its settings whether or not they were saved, so the disconnect goes ahead.
-  if (state_.unsaved && prompter_.Confirm(Message(MessageId::kAskSave))) events_.SaveRequested();
+  if (SettingsUnsaved() && prompter_.Confirm(Message(MessageId::kAskSave))) events_.SaveRequested();
   Disconnect(false);
   return Outcome::kDone;
 }
 
 bool Connection::FormClose() {
-  if (state_.fatal || !state_.connected || !state_.unsaved) return true;
+  if (state_.fatal || !state_.connected || !SettingsUnsaved()) return true;
   const Answer answer = prompter_.ShowWithIcon(MessageKind::kQuestion, MessageIcon::kWarning,
                                                Message(MessageId::kAskSaveOnExit));
   if (answer != Answer::kYes) return answer == Answer::kNo;

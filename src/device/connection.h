@@ -61,6 +61,11 @@ class Connection {
   // Whether the main window may close now; asks to save when settings are unsaved.
   bool FormClose();
 
+  // Whether connecting reads the descriptions; a caller that shows none leaves them unread.
+  void SetDescriptionsAtLogin(bool read) { descriptionsAtLogin_ = read; }
+  // Fills the description caches from the switch; false, with the caches empty, when a read failed.
+  bool ReadDescriptions();
+
   const ConnectedSwitch& State() const { return state_; }
   void SetUnsaved(bool unsaved) { state_.unsaved = unsaved; }
 
@@ -69,11 +74,11 @@ class Connection {
   // Steps 6-8 of a password login: model byte, stored password, descriptions. False after the
   // error was shown.
   bool ReadLoginData(const std::string& modelName, std::array<uint8_t, 7>& stored);
-  // Fills the description caches from the switch; false, with the caches empty, when a read failed.
-  bool ReadDescriptions();
   LoginResult LogIn(const std::string& modelName, const std::array<uint8_t, 7>& stored);
   Outcome RecoverPassword(const std::string& code);
   LoginResult SwitchInfoError();
+  // Whether leaving should offer to save.
+  bool SettingsUnsaved();
 
   TransportSession& transport_;
   SwitchIdentifier& identifier_;
@@ -83,6 +88,7 @@ class Connection {
   BusyIndicator& busy_;
   ConnectionEvents& events_;
   ConnectedSwitch state_;
+  bool descriptionsAtLogin_ = true;
 };
 
 }  // namespace velkor

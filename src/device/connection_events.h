@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "device/outcome.h"
@@ -26,6 +27,9 @@ class ConnectionEvents {
   // Leaving with unsaved settings, the user asked to save them. Without a save to run nothing is
   // saved, and nothing claims it was.
   virtual Outcome SaveRequested() { return Outcome::kRefused; }
+  // Whether the switch holds settings a save would keep; none when that cannot be told, and then
+  // the connection's unsaved flag decides whether to offer a save.
+  virtual std::optional<bool> SettingsUnsaved() { return std::nullopt; }
 };
 
 }  // namespace velkor

@@ -5,8 +5,7 @@
 namespace velkor {
 
 // The one shape of every page of the switch sheets. The window fills a page each time it comes into
-// view, and the shell tells every page when a switch is connected and when the connection ends. A
-// tab whose widget does not implement this has no page yet and stays hidden.
+// view, and the shell tells every page when a switch is connected and when the connection ends.
 class Page {
  public:
   virtual ~Page() = default;

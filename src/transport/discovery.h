@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@ namespace velkor {
 
 inline constexpr size_t kMaxHelloRecords = 64;
 inline constexpr size_t kMaxSwitches = 64;
+// Anyone on the segment can answer a hello: a flood may come before and after the real switches,
+// so more replies are kept while they are sorted out than the tables show.
+inline constexpr size_t kMaxHelloCandidates = 4096;
 
 // One distinct hello reply.
 struct HelloRecord {
@@ -88,10 +92,19 @@ class Discovery {
 
  private:
   void Merge();
+  // With more candidates than the tables hold, keeps the hello records of the switches that prove
+  // to be switches (and of the selected one), in their order of arrival, up to the tables' size.
+  void KeepProvenSwitches();
+  std::vector<Mac> ProveSwitches(const std::vector<Mac>& candidates);
 
   Link& link_;
   Clock& clock_;
+  // What makes a hello reply distinct: switch MAC, peer MAC, local port and peer port.
+  using HelloKey = std::array<uint8_t, 14>;
+  static HelloKey KeyOf(const Mac& sw, const Mac& peer, uint8_t localPort, uint8_t peerPort);
+
   std::vector<HelloRecord> hellos_;
+  std::set<HelloKey> helloKeys_;
   std::vector<DiscoveredSwitch> switches_;
   size_t selected_ = 0;
   Mac selectedMac_{};

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "transport/confirmed_read.h"
+#include "transport/eeprom_update.h"
+
 namespace velkor {
 
 namespace {
@@ -34,10 +37,7 @@ int EepromBlocks::WriteBytes(uint16_t addr, std::span<const uint8_t> bytes, Prog
 }
 
 int EepromBlocks::WriteConfigBlock(const ConfigImage& image, Progress* progress) {
-  if (WriteBytes(kConfigBlockStart, image, progress) != 0) return -1;
-  ConfigImage back{};
-  if (ReadBytes(kConfigBlockStart, back, nullptr, progress) != 0) return -1;
-  return back == image ? 0 : -1;
+  return UpdateEepromRange(access_, kConfigBlockStart, image, progress).Verified() ? 0 : -1;
 }
 
 int EepromBlocks::ReadConfigBlock(ConfigImage& buffer, Progress* progress) {
@@ -73,22 +73,25 @@ int EepromBlocks::WriteRegisterImage(const ConfigImage& image, Progress& progres
   return 0;
 }
 
+// Two batches with a fence between: what is read here is saved, so a stale copy of an earlier
+// reply must not pass for it, and the wait still ends with the last reply of each batch.
 std::vector<uint16_t> EepromBlocks::ReadRegisterImage(ConfigImage& buffer, Progress* progress,
                                                       std::span<const uint16_t> only) {
-  RegisterEngine& engine = access_.Engine();
-  std::vector<uint16_t> unread;
+  std::vector<uint16_t> regs;
+  std::vector<size_t> offsets;
   WalkRegisterImage(progress, [&](uint16_t reg, size_t offset) {
     if (!only.empty() && std::find(only.begin(), only.end(), reg) == only.end()) return;
-    // After one read went unanswered the switch may be gone: do not wait out every other register.
-    if (unread.empty()) {
-      const RegisterRead r = engine.ReadRegister(reg);
-      if (r.answered) {
-        SetImageWord(buffer, offset, r.Low16());
-        return;
-      }
-    }
-    unread.push_back(reg);
+    regs.push_back(reg);
+    offsets.push_back(offset);
   });
+  const std::vector<RegisterRead> reads = ReadBatchConfirmed(access_.Engine(), regs);
+  std::vector<uint16_t> unread;
+  for (size_t i = 0; i < regs.size(); ++i) {
+    if (reads[i].answered)
+      SetImageWord(buffer, offsets[i], reads[i].Low16());
+    else
+      unread.push_back(regs[i]);
+  }
   return unread;
 }
 
@@ -97,10 +100,7 @@ int EepromBlocks::ReadPasswordBytes(std::array<uint8_t, kPasswordSize>& buffer) 
 }
 
 int EepromBlocks::WritePasswordBytes(const std::array<uint8_t, kPasswordSize>& bytes) {
-  if (WriteBytes(kPasswordAddress, bytes, nullptr) != 0) return -1;
-  std::array<uint8_t, kPasswordSize> back{};
-  if (ReadPasswordBytes(back) != 0) return -1;
-  return back == bytes ? 0 : -1;
+  return UpdateEepromRange(access_, kPasswordAddress, bytes).Verified() ? 0 : -1;
 }
 
 int EepromBlocks::ReadSwitchDescription(Progress* progress) {
@@ -108,13 +108,12 @@ int EepromBlocks::ReadSwitchDescription(Progress* progress) {
   return ReadBytes(kSwitchDescriptionAddress, read, progress, nullptr);
 }
 
+// After a failed write the cache shows what the EEPROM really holds, as far as it can be read.
 int EepromBlocks::WriteSwitchDescription(const std::array<uint8_t, kSwitchDescriptionWritten>& text) {
   std::copy(text.begin(), text.end(), cache_.switchDescription.begin());
-  if (WriteBytes(kSwitchDescriptionAddress, text, nullptr) != 0) return -1;
-  if (ReadSwitchDescription() != 0) return -1;
-  return std::equal(text.begin(), text.begin() + kSwitchDescriptionRead, cache_.switchDescription.begin())
-             ? 0
-             : -1;
+  if (UpdateEepromRange(access_, kSwitchDescriptionAddress, text).Verified()) return 0;
+  ReadSwitchDescription();
+  return -1;
 }
 
 int EepromBlocks::ReadPortDescription(size_t port, Progress* progress) {
@@ -127,11 +126,10 @@ int EepromBlocks::ReadPortDescription(size_t port, Progress* progress) {
 int EepromBlocks::WritePortDescription(size_t port, const std::array<uint8_t, kPortDescriptionSize>& text) {
   if (port >= kPortDescriptionSlots) return -1;
   std::copy(text.begin(), text.end(), cache_.ports[port].begin());
-  if (WriteBytes(static_cast<uint16_t>(kPortDescriptionAddress + kPortDescriptionSize * port), text,
-                 nullptr) != 0)
-    return -1;
-  if (ReadPortDescription(port) != 0) return -1;
-  return std::equal(text.begin(), text.end(), cache_.ports[port].begin()) ? 0 : -1;
+  const auto addr = static_cast<uint16_t>(kPortDescriptionAddress + kPortDescriptionSize * port);
+  if (UpdateEepromRange(access_, addr, text).Verified()) return 0;
+  ReadPortDescription(port);
+  return -1;
 }
 
 }  // namespace velkor

@@ -38,9 +38,8 @@ class EepromBlocks {
   int ReadConfigBlock(ConfigImage& buffer, Progress* progress);
   int ClearDescriptionArea(Progress* progress);
   int WriteRegisterImage(const ConfigImage& image, Progress& progress);
-  // Reads the registers of the map (or only those given) into their words, in map order, until one
-  // does not answer. Returns that register and those after it that were to be read; their words
-  // keep what buffer held.
+  // Reads the registers of the map (or only those given) into their words in one batch. Returns the
+  // registers that went unanswered, in map order; their words keep what buffer held.
   std::vector<uint16_t> ReadRegisterImage(ConfigImage& buffer, Progress* progress,
                                           std::span<const uint16_t> only = {});
 

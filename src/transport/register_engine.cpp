@@ -18,7 +18,6 @@ unsigned Unanswered(unsigned asks, unsigned replies, bool tookLate) {
 constexpr int kSingleReadDispatches = 301;
 constexpr int kBatchRoundReads = 300;
 constexpr uint64_t kBatchWaitUs = 100'000;
-constexpr uint64_t kWritesOnlyWaitMs = 100;
 }  // namespace
 
 std::optional<RegisterEngine::Reply> RegisterEngine::ParseReply(std::span<const uint8_t> frame) const {
@@ -97,6 +96,25 @@ RegisterRead RegisterEngine::ReadRegister(uint16_t reg) {
   return result;
 }
 
+std::pair<RegisterRead, RegisterRead> RegisterEngine::ReadRegisterPair(uint16_t first, uint16_t second) {
+  std::vector<Entry> batch = std::exchange(batch_, {});
+  std::vector<ManagementFrame> queue = std::exchange(queue_, {});
+  const size_t firstUnsent = std::exchange(firstUnsent_, 0);
+  const bool repliesExpected = std::exchange(repliesExpected_, true);
+  const int a = QueueRead(first);
+  const int b = QueueRead(second);
+  TransmitBatch();
+  // When first had to be asked again, the answer it got may be newer than second's.
+  const bool inOrder = batch_[a].asks == 1;
+  const std::pair<RegisterRead, RegisterRead> read{{BatchValue(a), BatchAnswered(a)},
+                                                   {BatchValue(b), inOrder && BatchAnswered(b)}};
+  batch_ = std::move(batch);
+  queue_ = std::move(queue);
+  firstUnsent_ = firstUnsent;
+  repliesExpected_ = repliesExpected;
+  return read;
+}
+
 int RegisterEngine::WriteRegister(uint16_t reg, uint32_t value) {
   CaptureChannel* send = link_.SendChannel();
   if (!send) return -1;
@@ -171,8 +189,8 @@ void RegisterEngine::TransmitBatch() {
   CaptureChannel* send = link_.SendChannel();
   CaptureChannel* listen = link_.RegisterChannel();
   if (send && listen && !repliesExpected_) {
+    // Set requests have no reply to wait for; the switch takes them in order, before any later read.
     for (const ManagementFrame& f : queue_) send->Send(f);
-    clock_.SleepMs(kWritesOnlyWaitMs);
   } else if (send && listen) {
     CountOffEarlierReplies(*listen);
     for (const ManagementFrame& f : queue_) send->Send(f);

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "transport/clock.h"
@@ -42,6 +43,10 @@ class RegisterEngine {
       : link_(link), discovery_(discovery), clock_(clock) {}
 
   RegisterRead ReadRegister(uint16_t reg);
+  // Two registers in one exchange, as a batch reads them, leaving the batch as it is. The switch
+  // answers in order, so second is read after first; second counts as unanswered when first had
+  // to be asked again, since first's answer may then be the newer.
+  std::pair<RegisterRead, RegisterRead> ReadRegisterPair(uint16_t first, uint16_t second);
   int WriteRegister(uint16_t reg, uint32_t value);
 
   void BeginBatch();

@@ -39,7 +39,8 @@ class SwitchAccess {
   static constexpr uint16_t kPhyWriteData = 0x0501;
   static constexpr uint16_t kPhyReadData = 0x0502;
   static constexpr uint16_t kMailbox = 0x0006;
-  static constexpr uint64_t kPollIntervalMs = 3;
+  static constexpr uint64_t kFirstPollSleepUs = 20;
+  static constexpr uint64_t kPollIntervalMs = 3;  // the longest sleep between polls
   static constexpr uint64_t kPollLimitMs = 1000;
 
   SwitchAccess(RegisterEngine& engine, BusyIndicator& busy) : engine_(engine), busy_(busy) {}
@@ -65,13 +66,26 @@ class SwitchAccess {
   RegisterEngine& Engine() { return engine_; }
 
  private:
-  // Polls reg until (value & busyBit) == 0; the last value, or none on time-out.
-  std::optional<uint16_t> WaitNotBusy(uint16_t reg, uint16_t busyBit);
+  // After a command, a stale copy of the previous command's "not busy" must not end the wait.
+  enum class Settle { kSingle, kConfirmed };
+  // Polls reg until (value & busyBit) == 0; the last value, or none on time-out. With along, that
+  // register is asked in the same exchange as every poll, and alongRead holds its last answer.
+  std::optional<uint16_t> WaitNotBusy(uint16_t reg, uint16_t busyBit, Settle settle, uint16_t along = 0,
+                                      RegisterRead* alongRead = nullptr);
+  // The idle EEPROM control value a command starts from. The poll that ended this program's last
+  // command found the controller idle; read just now, it stands for the poll before the next one,
+  // which would read the same.
+  std::optional<uint16_t> EepromIdle();
+  // The poll that ends an EEPROM command; remembers what it found. The data register comes with
+  // it when dataRead is given.
+  std::optional<uint16_t> EepromDone(RegisterRead* dataRead = nullptr);
   // Polls the identity register until it reads back right, at most 5 s; false on time-out.
   bool WaitForIdentity();
 
   RegisterEngine& engine_;
   BusyIndicator& busy_;
+  std::optional<uint16_t> eepromIdle_;
+  uint64_t eepromIdleAtUs_ = 0;
 };
 
 }  // namespace velkor

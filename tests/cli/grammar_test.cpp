@@ -130,6 +130,9 @@ const std::map<std::string, std::vector<std::string>>& Successes() {
       {"mirror-tx", {"mirror-tx", "2", "on"}},
       {"global", {"global"}},
       {"trunk", {"trunk"}},
+      {"chip", {"chip"}},
+      {"vlan-raw", {"vlan-raw"}},
+      {"set-mac", {"set-mac", "02:10:00:00:00:09", "--yes"}},
   };
   return lines;
 }

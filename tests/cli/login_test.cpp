@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <sstream>
 
 #include "cli/exit_codes.h"
@@ -52,6 +53,26 @@ TEST_F(LoginTest, InfoDescribesTheIdentifiedSwitch) {
   EXPECT_NE(json.find("\"fe_ports\": 16"), std::string::npos);
   EXPECT_NE(json.find("\"ports\": \"1="), std::string::npos);
   EXPECT_TRUE(terminal.prompts.empty()) << "a password on the command line is not asked for again";
+}
+
+// Polls of a busy bit and the data register of the EEPROM are reads of a channel, not of a value.
+TEST_F(LoginTest, LoginReadsEachRegisterAndEepromByteOnceAndNoDescription) {
+  Attach(3);
+  ASSERT_EQ(Run({"info", "--password", "vemix"}), kExitOk) << err.str();
+  std::map<uint16_t, int> gets, eepromReads;
+  for (const auto& f : wire.Sent("veth0")) {
+    const auto reg = static_cast<uint16_t>(f[18] | f[19] << 8);
+    // The identity register is also the fence of the reads that must not take a stale reply.
+    if (f[15] == 0x01 && reg != 0x0217 && reg != 0x0218 && reg != 0x0207) ++gets[reg];
+    if (f[15] == 0x02 && reg == 0x0217 && (f[20] | f[21] << 8) & 0x0800)
+      ++eepromReads[(f[20] | f[21] << 8) & 0x7FF];
+  }
+  for (const auto& [reg, n] : gets) EXPECT_EQ(n, 1) << std::hex << reg;
+  for (const auto& [addr, n] : eepromReads) {
+    EXPECT_EQ(n, 1) << std::hex << addr;
+    EXPECT_LT(addr, 0x200) << "no description is shown, so none is read";
+  }
+  EXPECT_EQ(eepromReads.size(), 7u) << "the model byte and the password";
 }
 
 TEST_F(LoginTest, PasswordRulesAreThoseOfTheConnectDialog) {

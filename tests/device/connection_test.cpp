@@ -227,6 +227,25 @@ TEST_F(ConnectionTest, DisconnectButtonAndClosingAskBeforeActing) {
   EXPECT_TRUE(connection.FormClose());
 }
 
+TEST_F(ConnectionTest, LeavingAsksToSaveOnlyWhenTheSwitchHoldsUnsavedSettings) {
+  dialog.outcomes.push_back(Password("abc12"));
+  ASSERT_TRUE(Connect(0));
+  events.unsaved = false;
+  EXPECT_TRUE(connection.FormClose());
+  EXPECT_TRUE(prompter.shown.empty());
+
+  connection.SetUnsaved(false);
+  events.unsaved = true;  // a change the flag did not hear of
+  prompter.Script(Answer::kCancel);
+  EXPECT_FALSE(connection.FormClose());
+  prompter.Script(Answer::kYes);
+  prompter.Script(Answer::kNo);
+  EXPECT_EQ(connection.DisConnectBtnClick(), Outcome::kDone);
+  EXPECT_EQ(Texts(), (std::vector<std::string>{std::string(Message(MessageId::kAskSaveOnExit)),
+                                               std::string(Message(MessageId::kConfirmDisconnect)),
+                                               std::string(Message(MessageId::kAskSave))}));
+}
+
 TEST_F(ConnectionTest, FatalErrorClosesWithoutQuestions) {
   dialog.outcomes.push_back(Password("abc12"));
   ASSERT_TRUE(Connect(0));

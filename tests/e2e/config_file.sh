@@ -6,8 +6,8 @@ set -euo pipefail
 . "$(dirname "$0")/netns.sh"
 segment_with_emulator "$@"
 
-files=$(mktemp -d)
-trap 'rm -rf "$files"' EXIT
+# Inside the segment's work folder, which its EXIT trap removes with the namespaces.
+files="$WORK_DIR"
 start_sim --switch QX-F8A,mac=02:10:00:00:00:01
 
 expect_exit 0 in_host "$CTL" set 0x060A 0x0F0F --password vemix

@@ -117,10 +117,11 @@ TEST(MainWindowTest, SwitchSheetsReplaceTheNetworkSheetAndComeBack) {
   EXPECT_EQ(networkShown, 1);
 }
 
-TEST(MainWindowTest, OnlyPagesThatExistCanBeShown) {
+TEST(MainWindowTest, HiddenAndShownPagesChangeOnRequest) {
   TForm1 window;
-  window.SetPageVisible(window.Pages().vlanInfo, true);
   EXPECT_FALSE(PagesOf(window, Sheet::kSystem)->isTabVisible(2));
+  window.SetPageVisible(window.Pages().vlanInfo, true);
+  EXPECT_TRUE(PagesOf(window, Sheet::kSystem)->isTabVisible(2));
   QTabWidget* pages = PagesOf(window, Sheet::kSwitchConfiguration);
   window.SetPageVisible(window.Pages().portSettings, false);
   window.SetPageVisible(window.Pages().portSettings, true);

@@ -17,9 +17,18 @@
 
 #include "device/message_table.h"
 #include "gui/program_rig.h"
+#include "pages/engineering/diagnostics_page.h"
+#include "pages/engineering/eeprom_writer_page.h"
+#include "pages/engineering/general_info_page.h"
+#include "pages/engineering/mac_address_page.h"
+#include "pages/engineering/vlan_info_page.h"
 #include "pages/ports/port_settings_page.h"
+#include "pages/ports/port_status_page.h"
+#include "pages/switch/global_settings_page.h"
+#include "pages/switch/mirroring_page.h"
 #include "pages/switch/qos_page.h"
 #include "pages/switch/save_reset_page.h"
+#include "pages/switch/security_page.h"
 #include "pages/switch/switch_info_page.h"
 #include "pages/vlan/vlan_mode_page.h"
 #include "pages/vlan/vlan_table_pages.h"
@@ -218,12 +227,15 @@ TEST_F(ProgramTest, DisconnectRediscoversThroughThePostedRequest) {
   EXPECT_GT(segment.Agent(0).Frames().hellos, hellos) << "the list was refilled by a new discovery";
 }
 
-TEST_F(ProgramTest, CloseWithUnsavedSettingsCanBeCancelled) {
+TEST_F(ProgramTest, CloseAsksToSaveOnlyUnsavedSettingsAndCanBeCancelled) {
   AttachSwitches();
   Start();
   dialog.outcomes = {Password("vemix")};
   DoubleClick(CentreOf(RowOf("QX-F16A")));
   ASSERT_TRUE(program.GetShell().GetConnection().State().unsaved);
+  EXPECT_TRUE(program.GetShell().CloseRequested()) << "the chip holds what the EEPROM does";
+  EXPECT_TRUE(prompter.shown.empty());
+  segment.Switch(0).Poke(0x0400, 0x1234);
   prompter.Script(Answer::kCancel);
   EXPECT_FALSE(window.close());
   EXPECT_TRUE(window.isVisible());
@@ -351,6 +363,48 @@ TEST_F(ProgramTest, EachConnectionStartsTheVlanPageAfresh) {
   EXPECT_TRUE(prompter.shown.empty());
   EXPECT_EQ(segment.Switch(1).Peek(kVlanControl) & 0x0011, 0x0001u);
   EXPECT_TRUE(TabShown(window.Pages().portVlan));
+}
+
+TEST_F(ProgramTest, CtrlShiftETogglesEveryHiddenPageForThisRun) {
+  AttachSwitches();
+  Start();
+  ConnectTo("QX-F16A");
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  const ShellPages& p = window.Pages();
+  const std::vector<std::pair<Sheet, QWidget*>> hidden{{Sheet::kSwitchStatus, p.portStatus},
+                                                       {Sheet::kSwitchConfiguration, p.globalSettings},
+                                                       {Sheet::kSwitchConfiguration, p.mirroring},
+                                                       {Sheet::kSystem, p.generalInfo},
+                                                       {Sheet::kSystem, p.vlanInfo},
+                                                       {Sheet::kSystem, p.diagnostics},
+                                                       {Sheet::kSystem, p.eepromWriter},
+                                                       {Sheet::kSystem, p.macAddress}};
+  const auto shown = [&](Sheet sheet, QWidget* page) {
+    return PagesOf(sheet)->isTabVisible(PagesOf(sheet)->indexOf(page));
+  };
+  auto* managementList = p.security->findChild<QTableWidget*>("ManagementPortList");
+  const auto press = [&] {
+    QTest::keyClick(window.windowHandle(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+  };
+
+  press();
+  for (const auto& [sheet, page] : hidden) EXPECT_TRUE(shown(sheet, page)) << page->metaObject()->className();
+  EXPECT_TRUE(managementList->isVisibleTo(p.security));
+  EXPECT_TRUE(shown(Sheet::kSwitchConfiguration, p.qos));
+  EXPECT_FALSE(shown(Sheet::kSwitchConfiguration, p.dot1qVlan)) << "the VLAN pages follow the mode still";
+
+  // A page shown this way works: the diagnostics page reads the identity register.
+  ShowPage(Sheet::kSystem, p.diagnostics);
+  p.diagnostics->findChild<QLineEdit*>("MacAddress")->setText(QStringLiteral("0x207"));
+  p.diagnostics->findChild<QPushButton*>("Button11")->click();
+  EXPECT_EQ(p.diagnostics->findChild<QLineEdit*>("MacValue")->text(), QStringLiteral("0x00004140"));
+
+  press();
+  for (const auto& [sheet, page] : hidden)
+    EXPECT_FALSE(shown(sheet, page)) << page->metaObject()->className();
+  EXPECT_FALSE(managementList->isVisibleTo(p.security));
+  EXPECT_TRUE(shown(Sheet::kSwitchConfiguration, p.qos));
 }
 
 }  // namespace

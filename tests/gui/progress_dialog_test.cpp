@@ -46,7 +46,7 @@ TEST(ProgressDialogTest, SpinnerClosesAfterItsTickLimitAndTurnsMeanwhile) {
       QTest::mouseClick(&dialog, Qt::LeftButton);
     }
   });
-  dialog.StartSpinner("正在保存", 4);
+  dialog.StartSpinner("正在保存", 4, [] { return false; });
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_FALSE(dialog.findChild<QProgressBar*>()->isVisibleTo(&dialog));
   EXPECT_EQ(shown, (QStringList{"正在保存-", "正在保存\\", "正在保存|", "正在保存/"}));
@@ -63,7 +63,7 @@ TEST(ProgressDialogTest, ClicksCountAsTicksButEscapeDoesNotEndTheWait) {
   });
   QElapsedTimer elapsed;
   elapsed.start();
-  dialog.StartSpinner("正在恢复", 2);
+  dialog.StartSpinner("正在恢复", 2, [] { return false; });
   EXPECT_LT(elapsed.elapsed(), 10'000);
   EXPECT_FALSE(dialog.isVisible());
 }
@@ -107,7 +107,7 @@ TEST(ProgressDialogTest, NothingOfTheProgramRunsUnderTheSpinner) {
     EXPECT_EQ(program.rediscoveries, 0);
     QTest::mouseClick(&dialog, Qt::LeftButton);
   });
-  dialog.StartSpinner("正在保存", 1);
+  dialog.StartSpinner("正在保存", 1, [] { return false; });
   QCoreApplication::processEvents();
   EXPECT_EQ(program.rediscoveries, 1);
 }

@@ -111,7 +111,9 @@ TEST_F(ConfigTransferTest, RoundTripBetweenModelsSharingAName) {
   to.rig.Agent().ClearHistory();
   to.rig.prompter.Script(Answer::kYes);
   ASSERT_EQ(to.transfer.Import(path, false), Outcome::kDone);
-  EXPECT_EQ(to.EepromWrites(), 733u);
+  const size_t written = to.EepromWrites();
+  EXPECT_GT(written, 0u);
+  EXPECT_LT(written, 733u) << "only the bytes that differ";
   for (size_t a = 0; a < kExportedBytes; ++a) {
     if (a >= 0x012 && a <= 0x018)
       EXPECT_EQ(to.Eeprom(a), mac[a - 0x012]) << a;
@@ -127,6 +129,10 @@ TEST_F(ConfigTransferTest, RoundTripBetweenModelsSharingAName) {
   EXPECT_EQ(to.rig.Texts(),
             (std::vector<std::string>{Text(MessageId::kConfirmImport), Text(MessageId::kImportDone)}));
   EXPECT_FALSE(to.rig.connection.State().unsaved);
+
+  to.rig.Agent().ClearHistory();
+  ASSERT_EQ(to.transfer.Import(path, true), Outcome::kDone);
+  EXPECT_EQ(to.EepromWrites(), 0u) << "a file identical to the switch writes nothing";
 }
 
 TEST_F(ConfigTransferTest, SwitchThatStopsAnsweringLeavesNoFileAndNoSuccess) {

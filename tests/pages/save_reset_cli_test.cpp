@@ -21,6 +21,15 @@ TEST_F(SaveResetCliTest, MicrocontrollerSaveEndsWhenTheMicrocontrollerHasSaved) 
   EXPECT_EQ(Switch().Peek(0x060A), 0x0F0Fu);
 }
 
+TEST_F(SaveResetCliTest, SaveOfWhatTheEepromHoldsReportsNothingToSave) {
+  Start(2);
+  Switch().Write(0x060A, 0x0F0F);
+  EXPECT_EQ(Run({"save", "--json"}), kExitOk) << err.str();
+  EXPECT_EQ(out.str(), "{\"saved\": true}\n");
+  EXPECT_EQ(Run({"save", "--json"}), kExitOk) << err.str();
+  EXPECT_EQ(out.str(), "{\"nothing_to_save\": true}\n");
+}
+
 TEST_F(SaveResetCliTest, MicrocontrollerThatNeverSavesFailsAfterTheDialogsWait) {
   Start(6);
   Switch().Mcu()->SetStuck(true);

@@ -107,6 +107,31 @@ TEST_F(SaveResetTest, SaveStoresEveryLiveRegisterAndTheTemplatesGapBytes) {
   }
 }
 
+TEST_F(SaveResetTest, SaveWritesOnlyTheBytesOfChangedRegistersAndVerifiesTheWholeBlock) {
+  Connect(2);
+  ASSERT_EQ(page->SaveSettings(), Outcome::kDone);
+  EXPECT_EQ(page->SettingsUnsaved(), false);
+  const auto eepromCommands = [&](bool reads) {
+    std::vector<uint16_t> addrs;
+    for (const auto& w : rig->Agent().Writes())
+      if (w.reg == 0x0217 && ((w.value & 0x0800) != 0) == reads) addrs.push_back(w.value & 0x7FF);
+    return addrs;
+  };
+  rig->Agent().ClearHistory();
+  ASSERT_EQ(page->SaveSettings(), Outcome::kDone);
+  EXPECT_EQ(page->LastSaveWritten(), 0u);
+  EXPECT_TRUE(eepromCommands(false).empty()) << "an unchanged configuration wears nothing";
+
+  rig->Switch().Poke(0x060B, 0x0F0F);  // the advertisement bytes of chip ports 2 and 3
+  EXPECT_EQ(page->SettingsUnsaved(), true);
+  rig->Agent().ClearHistory();
+  ASSERT_EQ(page->SaveSettings(), Outcome::kDone);
+  EXPECT_EQ(eepromCommands(false), (std::vector<uint16_t>{0x03C, 0x03D}));
+  EXPECT_EQ(eepromCommands(true).size(), 2 * 348u) << "read first, and all read back";
+  EXPECT_EQ(EepromWord(0x03C - 0x22), 0x0F0F);
+  EXPECT_EQ(page->SettingsUnsaved(), false);
+}
+
 TEST_F(SaveResetTest, SavedSettingsSurviveAPowerCycleAndUnsavedOnesDoNot) {
   Connect(2);
   RegisterEngine& engine = rig->transport.engine;
@@ -172,10 +197,11 @@ TEST_F(SaveResetTest, UnansweredPlaceholderKeepsTheWordTheEepromHolds) {
 }
 
 TEST_F(SaveResetTest, SwitchLostDuringSaveIsFatalOnlyOnceTheEepromIsTouched) {
-  // Reading the image takes well over 10 ms; writing the block takes seconds.
+  // Reading the image and the block takes well over 10 ms; writing the whole block takes seconds.
   for (const auto& [silentAfterUs, outcome] :
-       {std::pair{10'000u, Outcome::kSwitchLost}, std::pair{2'000'000u, Outcome::kFatal}}) {
+       {std::pair{10'000u, Outcome::kSwitchLost}, std::pair{1'000'000u, Outcome::kFatal}}) {
     Connect(1);
+    FillEeprom(0x022, 0x17D, 0x77);
     rig->Agent().ClearHistory();
     rig->Agent().StopAnswering(rig->clock.NowUs() + silentAfterUs);
     EXPECT_EQ(page->SaveSettings(), outcome);
@@ -273,14 +299,16 @@ TEST_F(SaveResetTest, AnythingButYesSendsNothing) {
   EXPECT_EQ(rig->Texts(), (std::vector<std::string>{save, reset, save, reset}));
 }
 
-TEST_F(SaveResetTest, MicrocontrollerSaveWaitsItsWholeSpinner) {
+TEST_F(SaveResetTest, MicrocontrollerSaveEndsWithinATickOfTheCommandBitClearing) {
   Connect(6);
+  rig->Switch().Mcu()->SetDelayUs(5'000'000);
   rig->transport.engine.WriteRegister(0x060A, 0x0F0F);
   const uint64_t start = rig->clock.NowUs();
   EXPECT_EQ(page->SaveSettings(), Outcome::kDone);
   ASSERT_EQ(rig->progress.spinners.size(), 1u);
   EXPECT_EQ(rig->progress.spinners[0], (std::pair<std::string, int>{Text(MessageId::kSaving), 300}));
-  EXPECT_GE(rig->clock.NowUs() - start, 600'000'000u);
+  EXPECT_GE(rig->clock.NowUs() - start, 5'000'000u);
+  EXPECT_LT(rig->clock.NowUs() - start, 5'000'000u + 2'100'000u) << "the first tick after the bit cleared";
   EXPECT_FALSE(rig->connection.State().unsaved);
   EXPECT_EQ(rig->Texts(), (std::vector<std::string>{Text(MessageId::kSaveDone)}));
   rig->segment.PowerCycleAll();

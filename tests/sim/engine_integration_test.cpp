@@ -64,6 +64,40 @@ TEST_F(EngineIntegrationTest, DiscoversTheCascade) {
   EXPECT_EQ(discovery.ModelCode(2), 3);
 }
 
+TEST_F(EngineIntegrationTest, AHelloFloodHidesNoSwitchAndNeverTheSelectedOne) {
+  segment.Agent(0).Faults().Add({.kind = FaultKind::kHelloFlood, .floodCount = 1000});
+  const auto listed = [&] {
+    std::vector<Mac> macs;
+    for (size_t i = 0; i < discovery.SwitchCount(); ++i) macs.push_back(discovery.Switch(i)->mac);
+    return macs;
+  };
+  const std::vector<Mac> real{kTop, kMiddle, kBottom};
+  Discovery fresh(link, clock);
+  fresh.Discover();
+  ASSERT_EQ(fresh.SwitchCount(), 3u);
+  EXPECT_EQ(fresh.Switch(2)->mac, kBottom);
+
+  Select(kMiddle);
+  // The selected switch stays even when its proof is lost.
+  segment.Agent(1).Faults().Add({.kind = FaultKind::kLose, .target = FaultTarget::kGet, .reg = 0x0207});
+  ASSERT_EQ(discovery.RefindSelectedSwitch(), 0);
+  EXPECT_EQ(listed(), real);
+  EXPECT_EQ(discovery.HelloRecordCount(), 3u);
+  EXPECT_EQ(discovery.IsManagementPort(segment.Switch(1).LocalPort()), 1);
+}
+
+TEST_F(EngineIntegrationTest, StaleCopiesOfEarlierRepliesDecideNoEepromByte) {
+  Select(kTop);
+  sim::EmulatedSwitch& sw = segment.Switch(0);
+  for (uint16_t a = 0x300; a < 0x340; ++a) sw.Eeprom().SetByte(a, static_cast<uint8_t>(a * 7));
+  segment.Agent(0).Faults().Add({.kind = FaultKind::kStale, .chance = 0.5});
+  for (int pass = 0; pass < 3; ++pass)
+    for (uint16_t a = 0x300; a < 0x340; ++a)
+      ASSERT_EQ(access.ReadEepromByte(a), static_cast<uint8_t>(a * 7)) << a;
+  for (uint16_t a = 0x300; a < 0x340; ++a) ASSERT_TRUE(access.WriteEepromByte(a, static_cast<uint8_t>(a)));
+  for (uint16_t a = 0x300; a < 0x340; ++a) ASSERT_EQ(sw.Eeprom().Byte(a), static_cast<uint8_t>(a)) << a;
+}
+
 TEST_F(EngineIntegrationTest, EepromAccessWaitsOutTheBusyBit) {
   Select(kTop);
   EXPECT_EQ(access.ReadEepromByte(0x01C), 2);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "raw_frames.h"
 #include "sim/segment.h"
 #include "testing/virtual_clock.h"
@@ -115,6 +117,44 @@ TEST_F(ReplyFaultsTest, StopsAnsweringForAWhile) {
   EXPECT_TRUE(host.Send(testing::RawHello()).empty());
   segment.Agent(0).ResumeAnswering();
   EXPECT_EQ(host.Send(testing::RawHello()).size(), 1u);
+}
+
+TEST_F(ReplyFaultsTest, SpoofsAndStaleCopiesComeBeforeTheFreshReply) {
+  host.Write(kSwitch, 0x0300, 0x11);
+  EXPECT_EQ(host.Read(kSwitch, 0x0300), 0x11u);
+  host.Write(kSwitch, 0x0300, 0x22);
+  Faults().Add({.kind = FaultKind::kSpoof, .count = 1});
+  Faults().Add({.kind = FaultKind::kStale, .count = 1});
+  const auto replies = host.Send(RawRequest(kSwitch, 0x01, 0x0300));
+  ASSERT_EQ(replies.size(), 3u);
+  EXPECT_NE(testing::MacAt(replies[0].bytes, 6), kSwitch);
+  EXPECT_NE(testing::ReplyData(replies[0].bytes), 0x22u);
+  EXPECT_EQ(testing::MacAt(replies[1].bytes, 6), kSwitch);
+  EXPECT_EQ(testing::ReplyData(replies[1].bytes), 0x11u) << "the copy of the previous reply";
+  EXPECT_EQ(testing::ReplyData(replies[2].bytes), 0x22u);
+  EXPECT_LT(replies[1].atUs, replies[2].atUs);
+}
+
+TEST_F(ReplyFaultsTest, FloodsAHelloWithMadeUpSwitchesOnBothSides) {
+  Faults().Add({.kind = FaultKind::kHelloFlood, .floodCount = 300});
+  const auto replies = host.Send(testing::RawHello());
+  ASSERT_EQ(replies.size(), 601u);
+  std::set<Mac> macs;
+  for (const TimedFrame& r : replies) macs.insert(testing::MacAt(r.bytes, 6));
+  EXPECT_GT(macs.size(), 590u);
+  EXPECT_LT(replies[299].atUs, replies[300].atUs);
+  EXPECT_EQ(testing::MacAt(replies[300].bytes, 6), kSwitch);
+  EXPECT_GT(replies[301].atUs, replies[300].atUs);
+}
+
+TEST_F(ReplyFaultsTest, FallsSilentAgainEveryPeriod) {
+  segment.Agent(0).StopAnsweringEvery(1000, 10'000, 2000);
+  std::vector<bool> answered;
+  for (uint64_t t : {500, 1500, 3500, 11'500, 13'000}) {
+    clock.AdvanceTo(t);
+    answered.push_back(host.Read(kSwitch, 0x0207).has_value());
+  }
+  EXPECT_EQ(answered, (std::vector<bool>{true, false, true, false, true}));
 }
 
 }  // namespace

@@ -71,6 +71,24 @@ TEST(SimOptions, FaultsAndDefaults) {
   EXPECT_GT(segment.Switch(0).CounterValue(15, Counter::kReceive), 0u);
 }
 
+TEST(SimOptions, HostileFaultsAndTheSeed) {
+  SimOptions o;
+  std::string error;
+  ASSERT_TRUE(Parse({"--seed", "40", "--switch", "1", "--count", "2", "--fault", "1:spoof,chance=0.1",
+                     "--fault", "1:stale,us=300,reg=0x0218", "--fault", "0:hello-flood,switches=50",
+                     "--fault", "0:silent,after-ms=5,for-ms=2,every-ms=100"},
+                    o, error))
+      << error;
+  EXPECT_EQ(o.switches[0].seed, 40u);
+  EXPECT_EQ(o.switches[1].seed, 41u);
+  const auto& stale = std::get<ReplyFault>(o.faults[1].fault);
+  EXPECT_EQ(stale.kind, FaultKind::kStale);
+  EXPECT_EQ(stale.delayUs, 300u);
+  EXPECT_EQ(stale.reg, 0x0218);
+  EXPECT_EQ(std::get<ReplyFault>(o.faults[2].fault).floodCount, 50u);
+  EXPECT_EQ(std::get<ChipFault>(o.faults[3].fault).everyUs, 100'000u);
+}
+
 TEST(SimOptions, RefusesWhatCannotRun) {
   SimOptions o;
   std::string error;

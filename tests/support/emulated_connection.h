@@ -17,13 +17,17 @@
 
 namespace velkor::testing {
 
-// A spinner that lets its ticks pass on the virtual clock, as the modal dialog would in real time.
+// A spinner that lets its ticks pass on the virtual clock, as the modal dialog would in real time,
+// until the work is finished.
 class ClockedProgressUi : public CountingProgressUi {
  public:
   explicit ClockedProgressUi(Clock& clock) : clock_(clock) {}
-  void StartSpinner(const std::string& message, int limit) override {
-    CountingProgressUi::StartSpinner(message, limit);
-    clock_.SleepMs(static_cast<uint64_t>(limit) * Spinner::kTickMs);
+  void StartSpinner(const std::string& message, int limit, const std::function<bool()>& finished) override {
+    CountingProgressUi::StartSpinner(message, limit, finished);
+    for (int tick = 0; tick < limit; ++tick) {
+      clock_.SleepMs(Spinner::kTickMs);
+      if (finished()) return;
+    }
   }
 
  private:

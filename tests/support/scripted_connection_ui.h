@@ -36,7 +36,9 @@ class CountingProgressUi : public ProgressUi {
     steps = 0;
     return std::make_unique<Bar>(*this);
   }
-  void StartSpinner(const std::string& message, int limit) override { spinners.emplace_back(message, limit); }
+  void StartSpinner(const std::string& message, int limit, const std::function<bool()>&) override {
+    spinners.emplace_back(message, limit);
+  }
 
  private:
   struct Bar : Progress {
@@ -51,6 +53,7 @@ class RecordingEvents : public ConnectionEvents {
  public:
   std::vector<std::string> calls;
   Outcome saveOutcome = Outcome::kDone;
+  std::optional<bool> unsaved;  // what comparing the switch with its EEPROM would tell
 
   void Connected(int modelCode, const std::string& macText, const PortLayout&) override {
     calls.push_back("Connected " + std::to_string(modelCode) + " " + macText);
@@ -62,6 +65,7 @@ class RecordingEvents : public ConnectionEvents {
     calls.push_back("Save");
     return saveOutcome;
   }
+  std::optional<bool> SettingsUnsaved() override { return unsaved; }
 };
 
 }  // namespace velkor::testing

@@ -61,6 +61,14 @@ TEST_F(SwitchAccessTest, EepromBytesRoundTripThroughTheBusyBitWithElevenBitAddre
   EXPECT_EQ(ctl.second & 0x0800u, 0u);
 }
 
+TEST_F(SwitchAccessTest, BusyBitIsPolledAtOnceAndThenAfterShortSleeps) {
+  sw.busyPolls = 3;
+  sw.phys[{1, 2}] = 0x0042;
+  const uint64_t start = rig.clock.NowUs();
+  EXPECT_EQ(rig.access.ReadPhyRegister(1, 2), 0x0042);
+  EXPECT_LT(rig.clock.NowUs() - start, 1'500u) << "three busy polls cost well under one 3 ms sleep";
+}
+
 TEST_F(SwitchAccessTest, BusyBitThatNeverClearsFailsWithinAboutASecond) {
   sw.busyForever = true;
   const uint64_t start = rig.clock.NowUs();

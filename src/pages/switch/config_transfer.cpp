@@ -5,6 +5,7 @@
 #include "device/message_table.h"
 #include "pages/switch/file_io.h"
 #include "pages/switch/unanswered_report.h"
+#include "transport/eeprom_update.h"
 
 namespace velkor {
 
@@ -12,7 +13,6 @@ namespace {
 constexpr int kExportSteps = 746;
 // 749 for the writes and the register image, and one more per byte read back.
 constexpr int kImportSteps = 749 + 733;
-constexpr int kReasks = 3;
 
 constexpr uint16_t kMacAddress = 0x012;
 constexpr uint16_t kAfterMac = 0x018;
@@ -21,18 +21,11 @@ constexpr uint16_t kModelByte = 0x01C;
 bool Password(size_t address) {
   return address >= kPasswordAddress && address < kPasswordAddress + kPasswordSize;
 }
-// The switch's own identity and access stay the switch's own.
-bool KeptOnImport(size_t address) {
-  return (address >= kMacAddress && address <= kAfterMac) || Password(address);
-}
 
-std::optional<uint8_t> ReadByteReasking(SwitchAccess& access, uint16_t address) {
-  for (int ask = 0; ask <= kReasks; ++ask) {
-    if (const auto byte = access.ReadEepromByte(address)) return byte;
-    if (!access.AnswersWithIdentity()) return std::nullopt;
-  }
-  return std::nullopt;
-}
+// The ranges an import replaces: all but the switch's own identity and access (the MAC address,
+// the byte after it and the password), as [first, end).
+constexpr std::pair<uint16_t, uint16_t> kImportedRanges[] = {
+    {0, kMacAddress}, {kAfterMac + 1, kPasswordAddress}, {kPasswordAddress + kPasswordSize, kExportedBytes}};
 }  // namespace
 
 std::string_view ConfigTransfer::ModelName() const { return ConfigModelName(c_.identifier.ChipModel()); }
@@ -51,7 +44,7 @@ std::optional<ConfigFileImage> ConfigTransfer::ReadImage(Progress* progress) {
   ConfigFileImage image{};
   for (size_t address = 0; address < kExportedBytes; ++address) {
     if (Password(address)) continue;
-    const auto byte = ReadByteReasking(c_.transport.access, static_cast<uint16_t>(address));
+    const auto byte = ReadEepromByteReasking(c_.transport.access, static_cast<uint16_t>(address));
     if (!byte) return std::nullopt;
     image[address] = *byte;
     if (progress) progress->StepIt();
@@ -103,24 +96,18 @@ Outcome ConfigTransfer::Import(const std::string& path, bool confirmed) {
   return RestartAfterImport();
 }
 
-// Writes and reads back every byte the import replaces, then loads the block into the registers.
+// Brings every byte the import replaces up to the file, reading each back, then loads the block
+// into the registers.
 bool ConfigTransfer::WriteImage(ConfigFileImage image, Progress& progress) {
   SwitchAccess& access = c_.transport.access;
   // Models that share a file name differ in their model byte: a switch that took another model's
   // byte would no longer be recognised at login.
-  const auto modelByte = ReadByteReasking(access, kModelByte);
+  const auto modelByte = ReadEepromByteReasking(access, kModelByte);
   if (!modelByte) return false;
   image[kModelByte] = *modelByte;
-  for (size_t address = 0; address < kExportedBytes; ++address) {
-    if (KeptOnImport(address)) continue;
-    const auto at = static_cast<uint16_t>(address);
-    if (!access.WriteEepromByte(at, image[address])) return false;
-    progress.StepIt();
-  }
-  for (size_t address = 0; address < kExportedBytes; ++address) {
-    if (KeptOnImport(address)) continue;
-    if (ReadByteReasking(access, static_cast<uint16_t>(address)) != image[address]) return false;
-    progress.StepIt();
+  for (const auto& [first, end] : kImportedRanges) {
+    const std::span<const uint8_t> bytes(image.begin() + first, image.begin() + end);
+    if (!UpdateEepromRange(access, first, bytes, &progress, StepAt::kEveryByte).Verified()) return false;
   }
   ConfigImage block;
   std::copy_n(image.begin() + kConfigBlockStart, kConfigBlockSize, block.begin());

@@ -1,12 +1,14 @@
 #include "pages/switch/feature_context.h"
 
 #include "pages/switch/unanswered_report.h"
+#include "transport/confirmed_read.h"
 
 namespace velkor {
 
 std::optional<uint32_t> FeatureContext::Read(uint16_t reg) {
   for (int attempt = 0; attempt < 2; ++attempt)
-    if (const RegisterRead read = Engine().ReadRegister(reg); read.answered) return read.Low16();
+    // What is read here is written back with one field changed: a stale copy must not pass for it.
+    if (const RegisterRead read = ReadConfirmed(Engine(), reg); read.answered) return read.Low16();
   return std::nullopt;
 }
 

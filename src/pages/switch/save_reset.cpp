@@ -6,6 +6,7 @@
 #include "pages/switch/save_reset_image.h"
 #include "pages/switch/save_reset_mcu.h"
 #include "pages/switch/unanswered_report.h"
+#include "transport/eeprom_update.h"
 
 namespace velkor {
 
@@ -42,16 +43,24 @@ Outcome SaveReset::SaveDirect() {
   ConfigImage image = SaveTemplateFor(c_.connection.State().modelCode);
   c_.busy.Begin();
   auto bar = c_.progress.ShowProgress(kSaveSteps);
-  // Until the block is written the EEPROM is as it was: a register without an answer is no reason
-  // to give up the program.
+  // A register without an answer is no reason to give up the program.
   const bool read = ReadLiveRegisters(c_.transport, image, bar.get());
-  const bool saved = read && c_.transport.blocks.WriteConfigBlock(image, bar.get()) == 0;
+  EepromUpdate update;
+  if (read) update = UpdateEepromRange(c_.transport.access, kConfigBlockStart, image, bar.get());
   bar.reset();
   c_.busy.End();
-  if (!read) return Unanswered(Outcome::kNoAnswer);
-  if (saved) return Outcome::kDone;
+  // Until a byte is written the EEPROM is as it was.
+  if (!read || update.written == 0 && !update.Verified()) return Unanswered(Outcome::kNoAnswer);
+  lastSaveWritten_ = update.written;
+  if (update.Verified()) return Outcome::kDone;
   c_.connection.FatalSwitchError();
   return Outcome::kFatal;
+}
+
+std::optional<bool> SaveReset::SettingsUnsaved() {
+  const int model = c_.connection.State().modelCode;
+  if (model == kModelG26A) return std::nullopt;
+  return LiveDiffersFromStored(c_.transport, model);
 }
 
 Outcome SaveReset::Button19Click() {

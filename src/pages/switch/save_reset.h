@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "device/connection.h"
 #include "device/identification.h"
 #include "device/outcome.h"
@@ -44,6 +46,11 @@ class SaveReset {
   Outcome Button24Click();
   // kDone when the settings were saved and verified; otherwise the user has been told why.
   Outcome SaveSettings();
+  // The EEPROM bytes the last save on the direct path wrote: 0 when there was nothing to save.
+  size_t LastSaveWritten() const { return lastSaveWritten_; }
+  // Whether the chip holds settings a save would keep; none when that cannot be told (no answer,
+  // or the microcontroller keeps the settings where they cannot be compared).
+  std::optional<bool> SettingsUnsaved();
   // "恢复出厂设置": kNotConfirmed unless the user answers Yes.
   Outcome Button5Click();
   // "软复位": restarts the chip without a question and waits until it answers again.
@@ -60,6 +67,7 @@ class SaveReset {
   StatisticsControl& statistics_;
   SwitchDescription& description_;
   SaveResetView& view_;
+  size_t lastSaveWritten_ = 0;
 };
 
 }  // namespace velkor

@@ -1,7 +1,9 @@
 #include "pages/switch/save_reset_image.h"
 
+#include <algorithm>
 #include <vector>
 
+#include "device/default_images.h"
 #include "device/eeprom_layout.h"
 
 namespace velkor {
@@ -23,19 +25,25 @@ bool KeepStoredPlaceholder(SwitchAccess& access, ConfigImage& image) {
 
 bool ReadLiveRegisters(TransportSession& transport, ConfigImage& image, Progress* progress) {
   EepromBlocks& blocks = transport.blocks;
-  // The first register of unread went unanswered; the others have not been asked yet.
   std::vector<uint16_t> unread = blocks.ReadRegisterImage(image, progress);
-  int reasks = 0;
-  while (!unread.empty()) {
-    if (unread.front() == kPlaceholderRegister) {
+  for (int reasks = 0;; ++reasks) {
+    const auto placeholder = std::find(unread.begin(), unread.end(), kPlaceholderRegister);
+    if (placeholder != unread.end()) {
       if (!KeepStoredPlaceholder(transport.access, image)) return false;
-      unread.erase(unread.begin());
-    } else if (reasks++ == kReasks || !transport.access.AnswersWithIdentity()) {
-      return false;
+      unread.erase(placeholder);
     }
-    if (!unread.empty()) unread = blocks.ReadRegisterImage(image, nullptr, unread);
+    if (unread.empty()) return true;
+    if (reasks == kReasks || !transport.access.AnswersWithIdentity()) return false;
+    unread = blocks.ReadRegisterImage(image, nullptr, unread);
   }
-  return true;
+}
+
+std::optional<bool> LiveDiffersFromStored(TransportSession& transport, int modelCode) {
+  ConfigImage live = SaveTemplateFor(modelCode);
+  if (!ReadLiveRegisters(transport, live, nullptr)) return std::nullopt;
+  ConfigImage stored{};
+  if (transport.blocks.ReadConfigBlock(stored, nullptr) != 0) return std::nullopt;
+  return live != stored;
 }
 
 }  // namespace velkor

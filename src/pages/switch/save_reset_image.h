@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "transport/progress.h"
 #include "transport/register_image.h"
 #include "transport/transport_session.h"
@@ -11,5 +13,9 @@ namespace velkor {
 // keeps what the EEPROM holds when the switch does not answer for it. False when some word is
 // still unknown: then nothing may be written.
 bool ReadLiveRegisters(TransportSession& transport, ConfigImage& image, Progress* progress);
+
+// Whether a save would change the EEPROM's configuration block: the live registers laid into the
+// model's save template, against the block as stored. None when either could not be read.
+std::optional<bool> LiveDiffersFromStored(TransportSession& transport, int modelCode);
 
 }  // namespace velkor

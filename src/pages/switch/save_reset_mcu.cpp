@@ -16,7 +16,11 @@ Outcome RunMcuCommand(const MaintenanceContext& c, uint16_t command, MessageId w
     case MailboxResult::kFailed:
       return ReportUnanswered(c.connection, c.prompter, Outcome::kNoAnswer);
   }
-  c.progress.StartSpinner(std::string(Message(waitText)), ticks);
+  // The microcontroller clears the bit when it is done; a poll that got no reply proves nothing.
+  c.progress.StartSpinner(std::string(Message(waitText)), ticks, [&] {
+    const auto pending = c.transport.access.CheckCommRegBit(command);
+    return pending && !*pending;
+  });
   // A bit that could not be read back is no proof that the microcontroller finished.
   const auto pending = c.transport.access.CheckCommRegBit(command);
   if (!pending || *pending) {

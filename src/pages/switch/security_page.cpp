@@ -69,15 +69,18 @@ SecurityPage::SecurityPage(QWidget* parent)
     PrepareManagementMenu();
     menu_->exec(ports_->viewport()->mapToGlobal(at));
   });
-  // The management list is complete but not shown.
-  managementLabel_->setVisible(false);
-  ports_->setVisible(false);
+  SetManagementListVisible(false);
 
   auto* layout = new QGridLayout(this);
   layout->addWidget(passwordGroup_, 0, 0);
   layout->addWidget(managementLabel_, 0, 1);
   layout->addWidget(ports_, 1, 1);
   layout->setRowStretch(1, 1);
+}
+
+void SecurityPage::SetManagementListVisible(bool visible) {
+  managementLabel_->setVisible(visible);
+  ports_->setVisible(visible);
 }
 
 void SecurityPage::Connected(const PortLayout& /*layout*/, int modelCode) {

@@ -33,6 +33,8 @@ class SecurityPage : public QWidget, public Page {
   void ManagementClick(bool enabled);
   void PrepareManagementMenu();
   QMenu* ManagementMenu() const { return menu_; }
+  // The management-port list is complete but kept hidden; an engineer may show it.
+  void SetManagementListVisible(bool visible);
 
  private:
   void ClearPasswords();

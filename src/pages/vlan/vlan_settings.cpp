@@ -7,6 +7,7 @@
 #include "pages/vlan/vlan_id.h"
 #include "pages/vlan/vlan_init_table.h"
 #include "pages/vlan/vlan_registers.h"
+#include "transport/confirmed_read.h"
 
 namespace velkor {
 
@@ -31,7 +32,8 @@ void VlanSettings::Connected() {
 }
 
 std::optional<uint32_t> VlanSettings::ReadControl() {
-  const RegisterRead read = c_.Engine().ReadRegister(kControl);
+  // Written back with the mode bits changed: a stale copy must not pass for it.
+  const RegisterRead read = ReadConfirmed(c_.Engine(), kControl);
   return read.answered ? std::optional(read.value) : std::nullopt;
 }
 
@@ -212,7 +214,7 @@ Outcome VlanSettings::SetManagementVid(std::string_view text) {
   }
   if (!c_.connection.CheckConnection()) return Outcome::kSwitchLost;
   RegisterEngine& engine = c_.Engine();
-  const RegisterRead before = engine.ReadRegister(kManagementVid);
+  const RegisterRead before = ReadConfirmed(engine, kManagementVid);
   if (!before.answered) return c_.Unanswered();
   engine.WriteRegister(kManagementVid, (before.value & kVidKeepMask) | static_cast<uint32_t>(*vid));
   engine.GetClock().SleepMs(kVidSettleMs);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "transport/register_engine.h"
+
+namespace velkor {
+
+// A reply names its register but not the ask it answers, so a stale copy of an earlier reply looks
+// exactly like a fresh one, and the fresh reply it displaced then answers the next read. Where a
+// value decides something, it is read again after a read of another register: replies come in the
+// order of their asks, so that read's reply is proof that no earlier reply of reg is still on its
+// way, and what reg reads next is what it held at the first read or later. Two such reads must agree.
+// Unanswered when the switch does not answer, or when no two reads agree within kConfirmedReadAttempts.
+inline constexpr int kConfirmedReadAttempts = 4;
+RegisterRead ReadConfirmed(RegisterEngine& engine, uint16_t reg);
+// The same, going on from a read of reg already made.
+RegisterRead ConfirmRead(RegisterEngine& engine, uint16_t reg, RegisterRead first);
+// The same for two registers asked in one exchange, going on from such a read: first is answered once
+// two of its reads agree, second only when its reads agreed in that same exchange too.
+std::pair<RegisterRead, RegisterRead> ConfirmPair(RegisterEngine& engine, uint16_t first, uint16_t second,
+                                                  std::pair<RegisterRead, RegisterRead> read);
+// Reads regs in one batch, then again in a second after a fence read: a register is answered only
+// where its two reads agree. The caller's batch is replaced.
+std::vector<RegisterRead> ReadBatchConfirmed(RegisterEngine& engine, std::span<const uint16_t> regs);
+
+}  // namespace velkor

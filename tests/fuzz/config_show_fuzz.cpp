@@ -1,0 +1,48 @@
+// velkorctl config show FILE, the whole command on any file, as text and as JSON: it shows the
+// settings or refuses the file (exit 2), and reads nothing past what the file holds.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+#include "cli/run_ctl.h"
+#include "cli/terminal.h"
+#include "fuzz_frames.h"
+#include "testing/memory_wire.h"
+#include "testing/virtual_clock.h"
+
+namespace {
+// Nobody at it: showing a file asks nothing.
+class NoTerminal final : public velkor::cli::Terminal {
+ public:
+  bool Interactive() const override { return false; }
+  std::optional<std::string> ReadLine(const std::string&, bool) override { return std::nullopt; }
+  std::string Local(std::string_view utf8) const override { return std::string(utf8); }
+  std::string FromLocal(std::string_view local) const override { return std::string(local); }
+};
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace velkor;
+  static const std::string path = "/dev/shm/velkor-config-show-fuzz-" + std::to_string(getpid());
+  static const bool removedAtExit = std::atexit([] { std::remove(path.c_str()); }) == 0;
+  (void)removedAtExit;
+  if (FILE* f = std::fopen(path.c_str(), "wb")) {
+    std::fwrite(data, 1, size, f);
+    std::fclose(f);
+  }
+  VirtualClock clock;
+  MemoryWire wire(clock);  // no adapter: showing a file needs none
+  NoTerminal terminal;
+  for (const bool json : {false, true}) {
+    std::vector<std::string> args{"config", "show", path};
+    if (json) args.push_back("--json");
+    std::ostringstream out, err;
+    const int code = cli::RunCtl(args, wire, clock, terminal, out, err);
+    fuzz::Require(code == 0 || code == 2);
+  }
+  return 0;
+}

@@ -1,0 +1,132 @@
+#include "soak/soak_runner.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iomanip>
+#include <iterator>
+#include <sstream>
+
+#include "cli/run_ctl.h"
+#include "soak/switch_state.h"
+#include "support/scripted_terminal.h"
+#include "testing/memory_wire.h"
+#include "testing/virtual_clock.h"
+
+namespace velkor::soak {
+
+namespace {
+const std::vector<std::string> kLogin{"--password", "vemix"};
+
+std::vector<std::string> ForSide(const Action& action, const std::string& ownFile,
+                                 const std::string& exported) {
+  std::vector<std::string> args;
+  for (const std::string& a : action.args)
+    args.push_back(a == kFileArg ? ownFile : a == kLastExportArg ? exported : a);
+  args.insert(args.end(), kLogin.begin(), kLogin.end());
+  return args;
+}
+
+std::string FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The same command on a fault-free copy of the switch as it stood before: what the action means.
+struct CleanRun {
+  int exitCode = 0;
+  SwitchState after;
+};
+
+CleanRun RunClean(const sim::SwitchSetup& setup, const SwitchState& before,
+                  const std::vector<std::string>& args) {
+  VirtualClock clock;
+  sim::Segment segment(clock);
+  segment.AddSwitch(setup);
+  before.CopyInto(segment.Switch(0));
+  MemoryWire wire(clock);
+  wire.AddDevice({"soak0", "", 0x0A000001u}, Mac{0x02, 0, 0, 0, 0, 0x01}, &segment);
+  testing::ScriptedTerminal terminal;
+  terminal.interactive = false;
+  std::ostringstream out, err;
+  const int code = cli::RunCtl(args, wire, clock, terminal, out, err);
+  return {code, SwitchState::Of(segment.Switch(0))};
+}
+
+std::string Joined(const std::vector<std::string>& args) {
+  std::string text;
+  for (const std::string& a : args) text += (text.empty() ? "" : " ") + a;
+  return text;
+}
+
+void Report(std::ostream* log, const std::string& what, int n, const Action& action, int code, int cleanCode,
+            const std::vector<CellChange>& cells) {
+  if (!log) return;
+  *log << what << " #" << n << " " << Joined(action.args) << ": exit " << code << " (clean " << cleanCode
+       << ")";
+  for (size_t i = 0; i < cells.size() && i < 4; ++i)
+    *log << std::hex << "; " << cells[i].cell << " " << cells[i].before << "->" << cells[i].after
+         << " (meant " << cells[i].meant << ")" << std::dec;
+  *log << "\n";
+}
+}  // namespace
+
+Tally RunScenario(const Scenario& scenario, HostileSide& hostile, const SoakSettings& settings) {
+  Tally tally;
+  tally.scenario = scenario.name;
+  ActionSource source(settings.seed);
+  const std::string hostFile = settings.workDir + "/hostile.cfg";
+  const std::string cleanFile = settings.workDir + "/clean.cfg";
+  std::remove(hostFile.c_str());
+  for (int n = 1; n <= settings.actions; ++n) {
+    const Action action = source.Next();
+    const SwitchState before = SwitchState::Of(hostile.Switch());
+    double seconds = 0;
+    const std::optional<int> code = hostile.Run(ForSide(action, hostFile, hostFile), seconds);
+    const SwitchState after = SwitchState::Of(hostile.Switch());
+    const CleanRun clean = RunClean(hostile.Setup(), before, ForSide(action, cleanFile, hostFile));
+
+    ++tally.actions;
+    if (seconds > tally.slowestSeconds) {
+      tally.slowestSeconds = seconds;
+      tally.slowestAction = Joined(action.args);
+    }
+    if (!code) {
+      ++tally.hangs;
+      Report(settings.log, "hang", n, action, -1, clean.exitCode, {});
+    } else {
+      ++tally.exitCodes[*code];
+    }
+    const auto stray = StrayChanges(before, after, clean.after);
+    if (!stray.empty()) {
+      ++tally.strayWrites;
+      Report(settings.log, "stray write", n, action, code.value_or(-1), clean.exitCode, stray);
+    }
+    const auto differences = Differences(before, after, clean.after);
+    const bool sameFile = !action.Exports() || FileBytes(hostFile) == FileBytes(cleanFile);
+    if (code == 0 && (clean.exitCode != 0 || !differences.empty() || !sameFile)) {
+      ++tally.falseSuccesses;
+      Report(settings.log, "false success", n, action, 0, clean.exitCode, differences);
+    }
+    if (code == clean.exitCode && differences.empty() && sameFile)
+      ++tally.completed;
+    else if (code && *code != 0)
+      Report(settings.log, "incomplete", n, action, *code, clean.exitCode, {});
+  }
+  return tally;
+}
+
+void PrintTable(const std::vector<Tally>& tallies, std::ostream& out) {
+  out << "| scenario | actions | completed | exit codes | stray writes | false successes | hangs | slowest "
+         "|\n"
+      << "|---|---|---|---|---|---|---|---|\n";
+  for (const Tally& t : tallies) {
+    std::ostringstream codes;
+    for (const auto& [code, count] : t.exitCodes) codes << (codes.tellp() ? " " : "") << code << ":" << count;
+    out << "| " << t.scenario << " | " << t.actions << " | " << t.completed << " (" << std::fixed
+        << std::setprecision(1) << (t.actions ? 100.0 * t.completed / t.actions : 0) << " %) | "
+        << codes.str() << " | " << t.strayWrites << " | " << t.falseSuccesses << " | " << t.hangs << " | "
+        << std::setprecision(2) << t.slowestSeconds << " s (" << t.slowestAction << ") |\n";
+  }
+}
+
+}  // namespace velkor::soak
