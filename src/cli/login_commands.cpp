@@ -38,7 +38,9 @@ int Info(CommandContext& c) {
   if (const int e = c.session.Connect(c.args)) return e;
   const SwitchIdentifier& id = c.session.Identifier();
   const PortLayout& layout = id.Layout();
-  c.out.Object({{"model", std::string(ModelName(c.session.GetConnection().State().modelCode))},
+  const int modelCode = c.session.GetConnection().State().modelCode;
+  c.out.Object({{"model", std::string(ModelName(modelCode))},
+                {"model_code", int64_t{modelCode}},
                 {"mac", c.session.GetConnection().State().connectedMacText},
                 {"chip_family", TextOr(ChipFamilyText(id.ChipFamily()), id.ChipFamily())},
                 {"chip_model", TextOr(ChipModelText(id.ChipFamily(), id.ChipModel()), id.ChipModel())},

@@ -1,6 +1,12 @@
 #include "cli/output.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
+
+#include "cli/message_english.h"
+#include "cli/output_table.h"
+#include "cli/terminal.h"
 
 namespace velkor::cli {
 
@@ -41,7 +47,7 @@ void Output::Json(const Record& record) {
     const auto& [key, value] = record[i];
     out_ << (i ? ", " : "") << JsonString(key) << ": ";
     if (auto s = std::get_if<std::string>(&value))
-      out_ << JsonString(*s);
+      out_ << JsonString(MessageKeyword(*s).value_or(*s));
     else if (auto b = std::get_if<bool>(&value))
       out_ << (*b ? "true" : "false");
     else
@@ -50,16 +56,22 @@ void Output::Json(const Record& record) {
   out_ << "}";
 }
 
+std::string Output::Text(const std::variant<std::string, int64_t, bool>& value) const {
+  return terminal_ ? terminal_->Local(Plain(value)) : Plain(value);
+}
+
 void Output::Object(const Record& record) {
+  printed_ = true;
   if (json_) {
     Json(record);
     out_ << "\n";
     return;
   }
-  for (const auto& [key, value] : record) out_ << key << ": " << Plain(value) << "\n";
+  for (const auto& [key, value] : record) out_ << key << ": " << Text(value) << "\n";
 }
 
 void Output::Array(const std::vector<Record>& records) {
+  printed_ = true;
   if (json_) {
     out_ << "[";
     for (size_t i = 0; i < records.size(); ++i) {
@@ -69,10 +81,22 @@ void Output::Array(const std::vector<Record>& records) {
     out_ << "]\n";
     return;
   }
-  for (size_t i = 0; i < records.size(); ++i) {
-    if (i) out_ << "\n";
-    Object(records[i]);
+  if (records.empty()) return;
+  // The columns of every record, in the order they first appear; a record without one shows "-".
+  std::vector<std::string> header;
+  for (const Record& record : records)
+    for (const auto& field : record)
+      if (std::find(header.begin(), header.end(), field.first) == header.end()) header.push_back(field.first);
+  std::vector<std::vector<std::string>> rows;
+  for (const Record& record : records) {
+    std::vector<std::string>& row = rows.emplace_back(header.size(), "-");
+    for (const auto& [key, value] : record)
+      row[static_cast<size_t>(std::find(header.begin(), header.end(), key) - header.begin())] = Text(value);
   }
+  for (std::string& title : header)
+    std::transform(title.begin(), title.end(), title.begin(),
+                   [](unsigned char ch) { return std::toupper(ch); });
+  PrintTable(out_, header, rows);
 }
 
 }  // namespace velkor::cli

@@ -213,7 +213,8 @@ const std::vector<Command>& PortCommands() {
   static const std::vector<Command> commands{
       {"ports", "ports", 0, 0, Ports},
       {"port-set",
-       "port-set PORTS [--state on|off [--force]] [--rx LIMIT] [--tx LIMIT] [--speed MODE] [--flow on|off]"
+       "port-set PORTS [--state on|off|up|down [--force]] [--rx LIMIT] [--tx LIMIT] [--speed MODE] [--flow "
+       "on|off]"
        "  (LIMIT: none, 128k ... 8m or the page's \"2 Mbps\"; MODE: 10half, 10full, 100half, 100full, "
        "1000full; --force switches off even the port this computer reaches the switch through)",
        1, 1, PortSet},

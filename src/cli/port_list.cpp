@@ -3,6 +3,7 @@
 #include <set>
 
 #include "cli/arguments.h"
+#include "cli/command.h"
 
 namespace velkor::cli {
 namespace {
@@ -52,6 +53,26 @@ std::optional<std::vector<size_t>> ParsePortList(std::string_view text, const Po
     for (size_t n = *first; n <= *last; ++n) rows.insert(n - 1);
   }
   return std::vector<size_t>(rows.begin(), rows.end());
+}
+
+bool PortOperandsPlausible(const Command& command, const std::vector<std::string>& operands,
+                           std::string& error) {
+  static const PortLayout widest = MakePortLayout(kChipFamily8326, 24, 2, {24, 25});
+  const auto words = Split(command.synopsis, ' ');
+  // The operands are the words after the name, up to the first option or note.
+  for (size_t i = 1, operand = 0; i < words.size() && operand < operands.size(); ++i) {
+    std::string_view word = words[i];
+    while (!word.empty() && word.front() == '[') word.remove_prefix(1);
+    while (!word.empty() && word.back() == ']') word.remove_suffix(1);
+    if (word.empty()) continue;
+    if (word.rfind("--", 0) == 0 || word.front() == '(') break;
+    if ((word == "PORTS" || word == "PORT") && !ParsePortList(operands[operand], widest, error)) {
+      error = "no switch has the ports " + operands[operand];
+      return false;
+    }
+    ++operand;
+  }
+  return true;
 }
 
 }  // namespace velkor::cli

@@ -18,4 +18,12 @@ namespace velkor::cli {
 std::optional<std::vector<size_t>> ParsePortList(std::string_view text, const PortLayout& layout,
                                                  std::string& error);
 
+struct Command;
+
+// Checks the operands the command's synopsis calls PORT or PORTS against the widest switch of any
+// model, so a list no switch could have ("0", "G3", "1-") is refused before logging in; false
+// with the reason in error.
+bool PortOperandsPlausible(const Command& command, const std::vector<std::string>& operands,
+                           std::string& error);
+
 }  // namespace velkor::cli

@@ -36,6 +36,11 @@ std::vector<std::string> Forms(const PortSettingItem& item) {
     forms.push_back(text.substr(0, m) + text.substr(m + 1));
   for (const Alias& alias : kAliases)
     if (text == alias.pageText) forms.insert(forms.end(), std::begin(alias.forms), std::end(alias.forms));
+  // A port's state also takes the words of its link.
+  if (item.column == PortColumn::kSwitch) {
+    if (std::find(forms.begin(), forms.end(), "on") != forms.end()) forms.push_back("up");
+    if (std::find(forms.begin(), forms.end(), "off") != forms.end()) forms.push_back("down");
+  }
   return forms;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/command.h"
 #include "cli/exit_codes.h"
 #include "cli/topology_text.h"
+#include "device/model.h"
 
 namespace velkor::cli {
 
@@ -26,16 +27,17 @@ int Discover(CommandContext& c) {
   for (size_t i = 0; i < discovery.HelloRecordCount(); ++i) {
     const HelloRecord& h = *discovery.Hello(i);
     rows.push_back({{"mac", h.switchMacText},
-                    {"model", int64_t{h.modelWord[2]}},
+                    {"model", std::string(ModelName(h.modelWord[2]))},
+                    {"model_code", int64_t{h.modelWord[2]}},
                     {"port", int64_t{h.localPort}},
                     {"upstream", h.peerMacText},
                     {"upstream_port", int64_t{h.peerPort}}});
   }
-  c.out.Array(rows);
   if (rows.empty()) {
     c.err << "velkorctl: no switch answered\n";
     return kExitNoSwitch;
   }
+  c.out.Array(rows);
   return kExitOk;
 }
 

@@ -21,7 +21,9 @@ Record StatusRecord(const PortStatusRow& row) {
   // Pause is decided exactly where speed is: a port that is on with its link up.
   const bool decided = speed != kUnknownText && speed != kNoneText;
   const std::string pause = decided ? ((*row.link & kLinkPauseBit) ? "on" : "off") : speed;
-  return {{"port", row.caption},
+  // The list captions Fast Ethernet ports "01", "02"; the front panel says 1, 2.
+  const bool padded = row.caption.size() > 1 && row.caption.front() == '0';
+  return {{"port", padded ? row.caption.substr(1) : row.caption},
           {"state", OnOff(row.off, "off", "on")},
           {"link", row.link ? (row.LinkUp() ? "up" : "down") : "?"},
           {"speed", speed},

@@ -4,10 +4,12 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdlib>
 #include <iostream>
 
+#include "cli/message_english.h"
 #include "device/gbk_text.h"
 
 namespace velkor::cli {
@@ -62,9 +64,15 @@ std::optional<std::string> SystemTerminal::ReadLine(const std::string& prompt, b
   return line;
 }
 
-std::string SystemTerminal::Local(std::string_view utf8) const {
-  return charset_ == "UTF-8" ? std::string(utf8) : Utf8ToCharset(utf8, charset_);
+std::string InCharset(std::string_view utf8, const std::string& charset) {
+  if (charset == "UTF-8") return std::string(utf8);
+  const std::string local = Utf8ToCharset(utf8, charset);
+  const auto marks = [](std::string_view s) { return std::count(s.begin(), s.end(), '?'); };
+  if (marks(local) == marks(utf8)) return local;
+  return Utf8ToCharset(WithEnglishMessages(utf8), charset);
 }
+
+std::string SystemTerminal::Local(std::string_view utf8) const { return InCharset(utf8, charset_); }
 
 // Under the plain C locale the bytes are taken as UTF-8, as most terminals send them anyway.
 std::string SystemTerminal::FromLocal(std::string_view local) const {

@@ -22,6 +22,10 @@ class Terminal {
   virtual std::optional<std::string> Environment(const std::string& name) const;
 };
 
+// UTF-8 text in charset; messages the character set cannot show are given as their number and
+// English meaning instead of question marks.
+std::string InCharset(std::string_view utf8, const std::string& charset);
+
 // Standard input and error of the process, in the locale's character set.
 class SystemTerminal : public Terminal {
  public:

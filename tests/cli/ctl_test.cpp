@@ -139,18 +139,17 @@ TEST_F(CtlTest, SwitchSelection) {
   segment.cascaded = false;
   EXPECT_EQ(Run({"get", "0x0207"}), kExitNoSwitch);
   EXPECT_EQ(Run({"discover", "--json"}), kExitNoSwitch);
-  EXPECT_EQ(out.str(), "[]\n");
+  EXPECT_EQ(out.str(), "{\"error\": {\"code\": 5, \"message\": \"no switch answered\"}}\n");
 }
 
 TEST_F(CtlTest, DiscoverListsEveryHelloRecordWithItsUpstream) {
   segment.cascaded = true;
   EXPECT_EQ(Run({"discover", "--json"}), kExitOk);
-  EXPECT_EQ(
-      out.str(),
-      "[{\"mac\": \"00:E0:4C:00:00:10\", \"model\": 2, \"port\": 1, \"upstream\": \"00:00:00:00:00:00\", "
-      "\"upstream_port\": 0},\n"
-      " {\"mac\": \"00:E0:4C:00:00:11\", \"model\": 4, \"port\": 2, \"upstream\": \"00:E0:4C:00:00:10\", "
-      "\"upstream_port\": 5}]\n");
+  EXPECT_EQ(out.str(),
+            "[{\"mac\": \"00:E0:4C:00:00:10\", \"model\": \"QX-F8A\", \"model_code\": 2, \"port\": 1, "
+            "\"upstream\": \"00:00:00:00:00:00\", \"upstream_port\": 0},\n"
+            " {\"mac\": \"00:E0:4C:00:00:11\", \"model\": \"QX-G17A\", \"model_code\": 4, \"port\": 2, "
+            "\"upstream\": \"00:E0:4C:00:00:10\", \"upstream_port\": 5}]\n");
   EXPECT_EQ(Run({"topology", "--json"}), kExitOk);
   EXPECT_EQ(out.str(),
             "[{\"mac\": \"00:E0:4C:00:00:10\", \"model\": \"QX-F8A\", \"model_code\": 2, \"local_port\": 1, "
@@ -161,7 +160,9 @@ TEST_F(CtlTest, DiscoverListsEveryHelloRecordWithItsUpstream) {
             "00:E0:4C:00:00:10 QX-F8A (this computer on port 1)\n"
             "  port 5: 00:E0:4C:00:00:11 QX-G17A (this computer on port 2)\n");
   EXPECT_EQ(Run({"adapters"}), kExitOk);
-  EXPECT_EQ(out.str(), "name: veth0\ndescription: \nmac: 02:00:00:00:00:01\nip: 10.0.0.1\n");
+  EXPECT_EQ(out.str(),
+            "NAME   DESCRIPTION  MAC                IP\n"
+            "veth0               02:00:00:00:00:01  10.0.0.1\n");
 }
 
 TEST_F(CtlTest, RegisterWritesAreVerifiedByReadingBack) {
@@ -214,7 +215,7 @@ TEST_F(CtlTest, EepromSetVerifiesEveryByte) {
   EXPECT_EQ(Run({"eeprom-set", "0x200", "0x41", "66"}), kExitOk);
   EXPECT_EQ(sw.eeprom[0x201], 66);
   EXPECT_EQ(Run({"eeprom-get", "0x200", "2"}), kExitOk);
-  EXPECT_EQ(out.str(), "offset: 0x200\nbytes: 41 42\ntext: AB\n");
+  EXPECT_EQ(out.str(), "OFFSET  BYTES  TEXT\n0x200   41 42  AB\n");
   sw.stuckByte = 0x202;
   EXPECT_EQ(Run({"eeprom-set", "0x202", "7"}), kExitFailure);
   EXPECT_TRUE(ErrorSays("EEPROM byte 0x202 reads back 0x00, not 0x07"));

@@ -11,7 +11,7 @@ make_segment
 start_capture
 # The host namespace holds a single Ethernet adapter, so it is picked without --iface.
 expect_exit 5 in_host "$ctl" discover --json
-[ "$OUT" = "[]" ] || fail "discover printed '$OUT'"
+[ "$OUT" = '{"error": {"code": 5, "message": "no switch answered"}}' ] || fail "discover printed '$OUT'"
 expect_exit 5 in_host "$ctl" get 0x0207
 expect_exit 3 in_host "$ctl" get 0x0207 --iface velkor-none
 expect_exit 0 in_host "$ctl" adapters --json

@@ -85,7 +85,7 @@ cp "$CTL" "$root/usr/bin/velkorctl-plain"
 expect_exit 4 as_user "$root/usr/bin/velkorctl-plain" discover --iface "$HOST_IF"
 
 expect_exit 0 as_user "$CTL" discover --iface "$HOST_IF" --json
-echo "$OUT" | grep -q '"mac": "02:24:00:00:00:01", "model": 3' || fail "discover printed $OUT"
+echo "$OUT" | grep -q '"mac": "02:24:00:00:00:01", "model": "QX-F24A", "model_code": 3' || fail "discover printed $OUT"
 expect_exit 0 as_user "$CTL" info --iface "$HOST_IF" --password vemix --json
 echo "$OUT" | grep -q '"model": "QX-F24A"' || fail "info printed $OUT"
 

@@ -14,9 +14,9 @@ start_capture
 
 expect_exit 0 in_host "$CTL" discover --json
 [ "$(echo "$OUT" | grep -c '"mac"')" -eq 3 ] || fail "expected three hello records: $OUT"
-echo "$OUT" | grep -q "\"mac\": \"$cascaded\", \"model\": 4, \"port\": 0, \"upstream\": \"$first\", \"upstream_port\": 3" ||
+echo "$OUT" | grep -q "\"mac\": \"$cascaded\", \"model\": \"QX-G17A\", \"model_code\": 4, \"port\": 0, \"upstream\": \"$first\", \"upstream_port\": 3" ||
   fail "the cascaded switch is not behind port 3 of the first: $OUT"
-echo "$OUT" | grep -q "\"mac\": \"$second\", \"model\": 2, .*\"upstream\": \"00:00:00:00:00:00\"" ||
+echo "$OUT" | grep -q "\"mac\": \"$second\", \"model\": \"QX-F8A\", .*\"upstream\": \"00:00:00:00:00:00\"" ||
   fail "the second switch is not attached directly: $OUT"
 
 expect_exit 2 in_host "$CTL" get 0x0207

@@ -45,7 +45,7 @@ TEST_F(StatisticsCommandsTest, StatsPrintsEachPortsCountersAndUnits) {
   EXPECT_TRUE(Prints(R"("drop": 4294967295, "drop_unit": "bytes")"));
 
   ASSERT_EQ(Run({"stats", "G1"}), kExitOk);
-  EXPECT_TRUE(Prints("port: G1\nrx: 0\nrx_unit: bytes\n")) << out.str();
+  EXPECT_TRUE(Prints("G1    0   bytes")) << out.str();
   EXPECT_EQ(Run({"stats", "G3"}), kExitUsage);
 }
 
@@ -62,16 +62,16 @@ TEST_F(StatisticsCommandsTest, StatsReportsALostReplyInsteadOfPrintingIt) {
 
 TEST_F(StatisticsCommandsTest, WatchPrintsRunningTotalsBeyond32Bits) {
   Switch().SetTraffic(24, Counter::kReceive, {.bytes = 1000000000});
-  ASSERT_EQ(Run({"stats", "G1", "--watch", "2x3"}), kExitOk) << err.str();
+  ASSERT_EQ(Run({"stats", "G1", "--watch", "2x3", "--json"}), kExitOk) << err.str();
   std::vector<int64_t> totals;
-  for (size_t at = 0; (at = out.str().find("rx: ", at)) != std::string::npos; at += 4)
-    totals.push_back(std::stoll(out.str().substr(at + 4)));
+  for (size_t at = 0; (at = out.str().find("\"rx\": ", at)) != std::string::npos; at += 6)
+    totals.push_back(std::stoll(out.str().substr(at + 6)));
   ASSERT_EQ(totals.size(), 3u) << out.str();
   EXPECT_GT(totals[1], totals[0]);
   // Three 2 s rounds at a gigabyte a second, each a little longer for the exchange itself.
   EXPECT_GE(totals[2], 6000000000);
   EXPECT_LT(totals[2], 6500000000);
-  EXPECT_TRUE(Prints("seconds: 6\n"));
+  EXPECT_TRUE(Prints("\"seconds\": 6}"));
 }
 
 // The metrics file for node_exporter: 64-bit totals that go on rising across the chip's 32-bit
@@ -120,7 +120,7 @@ TEST_F(StatisticsCommandsTest, WatchHandsOnEachRoundAtOnce) {
       RunCtl({"stats", "G1", "--watch", "1x2", "--password", "vemix"}, wire, clock, terminal, piped, err),
       kExitOk);
   ASSERT_EQ(pipe.flushed.size(), 2u);
-  EXPECT_NE(pipe.flushed[0].find("seconds: 1\n"), std::string::npos) << pipe.flushed[0];
+  EXPECT_NE(pipe.flushed[0].find("bytes      1\n"), std::string::npos) << pipe.flushed[0];
   EXPECT_EQ(pipe.flushed[0].find("seconds: 2"), std::string::npos) << "the second round is not due yet";
 }
 
@@ -140,7 +140,7 @@ TEST_F(StatisticsCommandsTest, StatsUnitWritesSharedRegistersOnceAndVerifies) {
   Agent().ClearHistory();
   ASSERT_EQ(Run({"stats-unit", "3", "rx", "frames"}), kExitOk);
   EXPECT_EQ(UnitWrites(), 0u);
-  EXPECT_TRUE(Prints("changed: no"));
+  EXPECT_TRUE(Prints("no"));
 
   // The menu offers no transmit CRC-error unit, so neither does the command.
   EXPECT_EQ(Run({"stats-unit", "G2", "tx", "crc"}), kExitUsage);

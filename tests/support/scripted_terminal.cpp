@@ -4,7 +4,7 @@
 
 namespace velkor::testing {
 
-std::string ScriptedTerminal::Local(std::string_view utf8) const { return Utf8ToCharset(utf8, charset); }
+std::string ScriptedTerminal::Local(std::string_view utf8) const { return cli::InCharset(utf8, charset); }
 
 std::string ScriptedTerminal::FromLocal(std::string_view local) const {
   return TextToUtf8({reinterpret_cast<const uint8_t*>(local.data()), local.size()}, charset.c_str());

@@ -81,11 +81,13 @@ void WriteBashCompletion(std::ostream& out) {
          "  if [ -z \"$command\" ]; then\n"
          "    COMPREPLY=($(compgen -W \""
       << Joined(names)
-      << " $global\" -- \"$cur\"))\n"
+      << " help $global\" -- \"$cur\"))\n"
          "    return\n"
          "  fi\n"
          "  local words='' files=''\n"
-         "  case $command in\n";
+         "  case $command in\n"
+         "    help) words=\""
+      << Joined(names) << "\" ;;\n";
   WriteCommandCases(out, commands);
   out << "  esac\n"
          "  COMPREPLY=($(compgen -W \"$words $global\" -- \"$cur\"))\n"

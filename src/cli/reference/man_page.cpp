@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/command.h"
+#include "cli/command_help.h"
 #include "cli/exit_codes.h"
 #include "cli/reference/synopsis_words.h"
 
@@ -58,6 +59,8 @@ void WriteCommands(std::ostream& out) {
     out << (rest.empty() ? std::string("Takes no operands.") : Roff(rest.substr(rest.front() == ' ')));
     out << "\n";
     if (!parts.note.empty()) out << ".br\n" << Roff(parts.note) << "\n";
+    if (const CommandHelp* help = HelpOf(name))
+      out << ".br\n" << Roff(help->description) << "\n.br\nExample:\n.B " << Roff(help->example) << "\n";
   }
 }
 
@@ -86,7 +89,12 @@ velkorctl \- manage Velkor smart Ethernet switches over raw layer\-2 frames
 .RB [ \-\-yes ]
 .RB [ \-\-json ]
 .br
-.B velkorctl \-\-help
+.B velkorctl help
+.RI [ COMMAND ]
+.br
+.B velkorctl
+.I COMMAND
+.B \-\-help
 .SH DESCRIPTION
 .B velkorctl
 is the command\-line companion of
@@ -119,10 +127,30 @@ Answers the program's questions with yes. Without it, questions are asked at a t
 no without one.
 .TP
 .B \-\-json
-Prints JSON instead of text, for scripts.
+Prints JSON instead of text, for scripts (see OUTPUT).
 .TP
 .BR \-\-help ", " \-h
-Prints the usage.
+Prints the usage, or with a command that command's synopsis, options and an example.
+.SH OUTPUT
+Lists print as a table with a header and one aligned row per port or per switch
+.RB ( ports ", " stats ", " status ", " discover );
+a single record prints as
+.I key: value
+lines. Messages of the switch's rules and questions print in the terminal's character set; a
+terminal that cannot show Chinese (LANG=C) gets each message's number and its English meaning.
+.PP
+With
+.BR \-\-json ,
+every command prints JSON on standard output: an object, or an array with one object per port or
+switch; a command that prints nothing else prints
+\fB{"done": true}\fR.
+Values are English keywords and numbers: ports by their front\-panel names ("1", "G1"), states as
+.BR on / off " and " up / down ,
+counter units as words, the model as its name and
+.BR model_code .
+A failure prints
+\fB{"error": {"code": \fIN\fB, "message": \fITEXT\fB}}\fR
+with N the exit status, which stays as listed under EXIT STATUS.
 )";
   WriteCommands(out);
   out << R"(.SH PORTS
@@ -134,6 +162,14 @@ in lists such as
 .B 1,3\-5,G1
 or
 .BR all .
+A list that no model could have (such as
+.BR 0 ", " G3 " or " 1\- )
+is refused with status 2 before anything is sent.
+.B \-\-state
+takes
+.BR on | off
+or
+.BR up | down .
 Numbers are decimal or 0x hexadecimal.
 .SH ENVIRONMENT
 .TP
