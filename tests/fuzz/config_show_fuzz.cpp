@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const bool removedAtExit = std::atexit([] { std::remove(path.c_str()); }) == 0;
   (void)removedAtExit;
   if (FILE* f = std::fopen(path.c_str(), "wb")) {
-    std::fwrite(data, 1, size, f);
+    if (size) std::fwrite(data, 1, size, f);  // an empty input may come as a null pointer
     std::fclose(f);
   }
   VirtualClock clock;
