@@ -42,6 +42,17 @@ TEST_F(HostileInvariantsTest, StaleCopiesNeitherDecideNorFailAPortChange) {
   EXPECT_EQ(Switch().Peek(kBandwidthPorts23), 0x0427u);
 }
 
+TEST_F(HostileInvariantsTest, ALostHelloReplyIsNoLostSwitch) {
+  Agent().Faults().Add({.kind = sim::FaultKind::kLose, .target = sim::FaultTarget::kHello, .count = 1});
+  EXPECT_EQ(Ctl({"discover"}), kExitOk) << err.str();
+  // The login's hello is answered; the one that finds the management port before mirroring is not.
+  Agent().Faults().Clear();
+  Agent().Faults().Add(
+      {.kind = sim::FaultKind::kLose, .target = sim::FaultTarget::kHello, .from = 2, .count = 1});
+  EXPECT_EQ(Ctl({"mirror-rx", "3", "on"}), kExitOk) << err.str();
+  EXPECT_EQ(Switch().Peek(0x021B) & 0x0008, 0x0008u) << "chip port 3 mirrored";
+}
+
 TEST_F(HostileInvariantsTest, AStuckByteFailsTheSaveAndItSaysSo) {
   ASSERT_EQ(Ctl({"port-set", "3", "--rx", "1m"}), kExitOk);
   const uint16_t stuck = 0x080 + 2 * (kBandwidthPorts23 - 0x020A) + 1;
