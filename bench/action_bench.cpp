@@ -63,8 +63,9 @@ double MsSince(std::chrono::steady_clock::time_point start) {
 
 class Bench {
  public:
-  Bench(PacketBackend& backend, Clock& clock, const Options& o)
-      : backend_(backend), clock_(clock), o_(o), session_(backend, clock, terminal_, sink_) {}
+  // Every action runs on tally, which counts what it sends.
+  Bench(WireTally& tally, Clock& clock, const Options& o)
+      : backend_(tally), tally_(tally), clock_(clock), o_(o), session_(tally, clock, terminal_, sink_) {}
 
   bool Start();
   void Run();
@@ -85,13 +86,13 @@ class Bench {
   ConfigImage LiveImage();
 
   PacketBackend& backend_;
+  WireTally& tally_;
   Clock& clock_;
   Options o_;
   cli::NoTerminal terminal_;
   std::ostringstream sink_;
   cli::CtlSession session_;
   std::string switchMac_;
-  WireTally tally_;
   double rawUs_ = 0, latencyUs_ = 0, gapUs_ = 0;
   int model_ = 0;
   std::vector<Figure> figures_;
@@ -113,11 +114,6 @@ double Bench::Measure(int rounds, const std::function<void()>& setup, const std:
 }
 
 bool Bench::Start() {
-  std::string error;
-  if (!tally_.Open(o_.iface, error)) {
-    std::cerr << "wire tally: " << error << "\n";
-    return false;
-  }
   // Which switch is which, from a discovery of our own.
   TransportSession probe(backend_, clock_, std::cerr, session_.Busy());
   probe.link.EnumerateAdapters();
@@ -137,6 +133,7 @@ bool Bench::Start() {
   }
   switchMac_ = FormatMac(*measured);
   std::vector<double> raw, floor;
+  std::string error;
   RawPingPong toSwitch, toReference;
   if (!toSwitch.Open(o_.iface, probe.link.AdapterMac(), *measured, error) ||
       !toReference.Open(o_.iface, probe.link.AdapterMac(), *reference, error)) {
@@ -386,7 +383,8 @@ void Bench::Run() {
 int RunBench(const Options& options) {
   PcapBackend backend;
   SystemClock clock;
-  Bench bench(backend, clock, options);
+  WireTally tally(backend, clock);
+  Bench bench(tally, clock, options);
   if (!bench.Start()) return 1;
   bench.Run();
   return 0;

@@ -1,50 +1,61 @@
 #include "wire_tally.h"
 
-#include <vector>
+#include "transport/frame.h"
 
 namespace velkor::bench {
 
 namespace {
-constexpr uint8_t kGet = 0x01;
-constexpr uint8_t kSet = 0x02;
+constexpr auto kGet = static_cast<uint8_t>(Opcode::kGet);
+constexpr auto kSet = static_cast<uint8_t>(Opcode::kSet);
 constexpr uint16_t kEepromControl = 0x0217;
 constexpr uint16_t kEepromRead = 0x0800;
-
-struct Sent {
-  double atUs;
-  uint8_t opcode;
-  uint16_t reg;
-  uint32_t data;
-};
-
-void Collect(u_char* user, const pcap_pkthdr* h, const u_char* f) {
-  if (h->caplen < 24) return;
-  auto& sent = *reinterpret_cast<std::vector<Sent>*>(user);
-  sent.push_back({h->ts.tv_sec * 1e6 + h->ts.tv_usec, f[15], static_cast<uint16_t>(f[18] | f[19] << 8),
-                  static_cast<uint32_t>(f[20] | f[21] << 8)});
-}
+constexpr size_t kRequestBytes = 22;  // through the low half of the data field
 }  // namespace
 
-bool WireTally::Open(const std::string& iface, std::string& error) {
-  handle_ = OpenFiltered(iface, "ether proto 0x8899", PCAP_D_OUT, error);
-  return handle_ != nullptr;
+class WireTally::Channel final : public CaptureChannel {
+ public:
+  Channel(std::unique_ptr<CaptureChannel> inner, WireTally& tally)
+      : inner_(std::move(inner)), tally_(tally) {}
+
+  int LinkType() const override { return inner_->LinkType(); }
+  int SetFilter(const FrameFilter& filter) override { return inner_->SetFilter(filter); }
+  int Send(std::span<const uint8_t> frame) override {
+    const int sent = inner_->Send(frame);
+    if (sent == 0) tally_.Record(frame);
+    return sent;
+  }
+  int Dispatch(const FrameSink& sink) override { return inner_->Dispatch(sink); }
+  void DispatchPending(const FrameSink& sink) override { inner_->DispatchPending(sink); }
+
+ private:
+  std::unique_ptr<CaptureChannel> inner_;
+  WireTally& tally_;
+};
+
+std::unique_ptr<CaptureChannel> WireTally::Open(const std::string& device, const ChannelParams& params,
+                                                OpenError& error) {
+  auto inner = inner_.Open(device, params, error);
+  if (!inner) return nullptr;
+  return std::make_unique<Channel>(std::move(inner), *this);
 }
 
-void WireTally::Start() { DrainCount(handle_.get()); }
+void WireTally::Record(std::span<const uint8_t> f) {
+  if (f.size() < kRequestBytes || f[12] != 0x88 || f[13] != 0x99) return;
+  sent_.push_back({clock_.NowUs(), f[15], static_cast<uint16_t>(f[18] | f[19] << 8),
+                   static_cast<uint16_t>(f[20] | f[21] << 8)});
+}
 
-WireCount WireTally::Take(double gapUs) {
-  std::vector<Sent> sent;
-  for (int n; (n = pcap_dispatch(handle_.get(), -1, Collect, reinterpret_cast<u_char*>(&sent))) > 0;) {
-  }
+WireCount WireTally::Take(double gapUs) const {
   WireCount count;
   double lastGetUs = -1e18;
-  for (const Sent& s : sent) {
+  for (const Sent& s : sent_) {
     if (s.opcode != kGet && s.opcode != kSet) continue;
     ++count.frames;
     if (s.opcode == kSet && s.reg == kEepromControl && !(s.data & kEepromRead)) ++count.eepromWrites;
     if (s.opcode != kGet) continue;
-    if (s.atUs - lastGetUs >= gapUs) ++count.roundTrips;
-    lastGetUs = s.atUs;
+    const auto atUs = static_cast<double>(s.atUs);
+    if (atUs - lastGetUs >= gapUs) ++count.roundTrips;
+    lastGetUs = atUs;
   }
   return count;
 }

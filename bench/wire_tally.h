@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <span>
+#include <vector>
 
-#include "pcap_handle.h"
+#include "transport/clock.h"
+#include "transport/packet_io.h"
 
 namespace velkor::bench {
 
@@ -14,17 +16,39 @@ struct WireCount {
   int eepromWrites = 0;  // EEPROM write commands (set of 0x0217 without the read bit)
 };
 
-// Watches the host's outgoing management frames. A get sent within gapUs of the get before it
-// belongs to the same round trip.
-class WireTally {
+// The backend the measured actions run on: every channel it opens counts the management frames
+// it sends, at the send itself. A capture beside the program drops frames once its buffer fills,
+// and a count that misses some is worse than none; nothing sent can escape this one.
+class WireTally final : public PacketBackend {
  public:
-  bool Open(const std::string& iface, std::string& error);
+  WireTally(PacketBackend& inner, Clock& clock) : inner_(inner), clock_(clock) {}
+
+  bool FindAllDevices(std::vector<CaptureDevice>& devices, std::string& error) override {
+    return inner_.FindAllDevices(devices, error);
+  }
+  std::unique_ptr<CaptureChannel> Open(const std::string& device, const ChannelParams& params,
+                                       OpenError& error) override;
+  std::optional<Mac> AdapterMac(const std::string& device) override { return inner_.AdapterMac(device); }
+
   // Forgets what was sent so far.
-  void Start();
-  WireCount Take(double gapUs);
+  void Start() { sent_.clear(); }
+  // What was sent since Start. A get sent within gapUs of the get before it belongs to the same
+  // round trip.
+  WireCount Take(double gapUs) const;
 
  private:
-  PcapHandle handle_;
+  class Channel;
+  struct Sent {
+    uint64_t atUs;
+    uint8_t opcode;
+    uint16_t reg;
+    uint16_t data;
+  };
+  void Record(std::span<const uint8_t> frame);
+
+  PacketBackend& inner_;
+  Clock& clock_;
+  std::vector<Sent> sent_;
 };
 
 }  // namespace velkor::bench

@@ -99,7 +99,10 @@ std::string Shell::ReadDescription(size_t index) {
   // Filtered to this switch, other traffic on a busy segment cannot end its reads early.
   if (transport_.link.SetRegisterFilter(discovery.SelectedMac()) != 0) return "";
   if (transport_.blocks.ReadSwitchDescription() != 0) return "";
-  return GbkToUtf8(std::span(transport_.cache.switchDescription.data(), kSwitchDescriptionRead));
+  const std::span<const uint8_t, kSwitchDescriptionRead> text(transport_.cache.switchDescription.data(),
+                                                              kSwitchDescriptionRead);
+  connection_.Listed().Add(discovery.SelectedMac(), text, transport_.engine.GetClock().NowUs());
+  return GbkToUtf8(text);
 }
 
 namespace {
@@ -117,6 +120,7 @@ void Shell::FillSwitchList() {
   const Discovery& discovery = transport_.discovery;
   if (discovery.SwitchCount() == 0) return;
   const Cascade cascade = BuildCascade(discovery);
+  connection_.Listed().Clear();
   std::vector<SwitchRow> rows;
   for (size_t i = 0; i < discovery.SwitchCount(); ++i)
     rows.push_back({std::string(ModelName(discovery.ModelCode(i))), discovery.Switch(i)->macText,

@@ -35,11 +35,13 @@ void Connection::Connected() {
   events_.Connected(state_.modelCode, state_.connectedMacText, identifier_.Layout());
 }
 
-bool Connection::ReadDescriptions() {
+bool Connection::ReadDescriptions(const std::optional<SwitchDescriptionBytes>& listed) {
   const PortLayout& layout = identifier_.Layout();
-  auto bar = progress_.ShowProgress(layout.FeCount() * 8 + 22);
+  auto bar =
+      progress_.ShowProgress(layout.FeCount() * 8 + (listed ? 0 : static_cast<int>(kSwitchDescriptionRead)));
   busy_.Begin();
-  bool ok = transport_.blocks.ReadSwitchDescription(bar.get()) == 0;
+  if (listed) std::copy(listed->begin(), listed->end(), transport_.cache.switchDescription.begin());
+  bool ok = listed || transport_.blocks.ReadSwitchDescription(bar.get()) == 0;
   for (int i = 0; ok && i < layout.FeCount(); ++i)
     ok = transport_.blocks.ReadPortDescription(i, bar.get()) == 0;
   busy_.End();
@@ -48,14 +50,16 @@ bool Connection::ReadDescriptions() {
   return ok;
 }
 
-bool Connection::ReadLoginData(const std::string& modelName, std::array<uint8_t, 7>& stored) {
+bool Connection::ReadLoginData(const std::string& modelName,
+                               const std::optional<SwitchDescriptionBytes>& listed,
+                               std::array<uint8_t, 7>& stored) {
   const auto modelByte = transport_.access.ReadEepromByte(kEepromModelByte);
   state_.modelCode = modelByte ? (*modelByte & kModelByteCodeBits) : 0;
   if (!modelByte || *modelByte != ExpectedModelByte(modelName)) return false;
   // A password that could not be read must never compare equal to anything the user types.
   std::array<uint8_t, kPasswordSize> password{};
   if (transport_.blocks.ReadPasswordBytes(password) != 0) return false;
-  if (descriptionsAtLogin_ && !ReadDescriptions()) return false;
+  if (descriptionsAtLogin_ && !ReadDescriptions(listed)) return false;
   std::copy(password.begin(), password.end(), stored.begin());
   return true;
 }
@@ -67,17 +71,20 @@ LoginResult Connection::ConnectToSwitch(int row) {
   // The caches hold the texts of whichever switch was read last; from here on they hold this
   // switch's or nothing.
   transport_.cache.Clear();
+  const DiscoveredSwitch* listedSwitch = transport_.discovery.Switch(static_cast<size_t>(row));
+  const auto listed =
+      listedSwitch ? listed_.Take(listedSwitch->mac, transport_.engine.GetClock().NowUs()) : std::nullopt;
   if (identifier_.IdentifySwitch(static_cast<size_t>(row)) != 1) return SwitchInfoError();
   if (modelName == ModelName(kModelG26A)) {
     // No password, and the connection does not depend on the EEPROM; its texts are shown when they
     // can be read.
     state_.modelCode = kModelG26A;
-    if (descriptionsAtLogin_) ReadDescriptions();
+    if (descriptionsAtLogin_) ReadDescriptions(listed);
     Connected();
     return {Outcome::kDone, std::nullopt};
   }
   std::array<uint8_t, 7> stored{};
-  if (!ReadLoginData(modelName, stored)) return SwitchInfoError();
+  if (!ReadLoginData(modelName, listed, stored)) return SwitchInfoError();
   return LogIn(modelName, stored);
 }
 

@@ -7,6 +7,7 @@
 #include "device/connect_dialog.h"
 #include "device/connection_events.h"
 #include "device/identification.h"
+#include "device/listed_descriptions.h"
 #include "device/message_table.h"
 #include "device/progress_ui.h"
 #include "device/prompter.h"
@@ -64,16 +65,21 @@ class Connection {
   // Whether connecting reads the descriptions; a caller that shows none leaves them unread.
   void SetDescriptionsAtLogin(bool read) { descriptionsAtLogin_ = read; }
   // Fills the description caches from the switch; false, with the caches empty, when a read failed.
-  bool ReadDescriptions();
+  bool ReadDescriptions() { return ReadDescriptions(std::nullopt); }
+  // What the switch list read, for the connection attempt that follows it.
+  ListedDescriptions& Listed() { return listed_; }
 
   const ConnectedSwitch& State() const { return state_; }
   void SetUnsaved(bool unsaved) { state_.unsaved = unsaved; }
 
  private:
   void Connected();
+  // As ReadDescriptions, taking the switch description as listed when there is one.
+  bool ReadDescriptions(const std::optional<SwitchDescriptionBytes>& listed);
   // Steps 6-8 of a password login: model byte, stored password, descriptions. False after the
   // error was shown.
-  bool ReadLoginData(const std::string& modelName, std::array<uint8_t, 7>& stored);
+  bool ReadLoginData(const std::string& modelName, const std::optional<SwitchDescriptionBytes>& listed,
+                     std::array<uint8_t, 7>& stored);
   LoginResult LogIn(const std::string& modelName, const std::array<uint8_t, 7>& stored);
   Outcome RecoverPassword(const std::string& code);
   LoginResult SwitchInfoError();
@@ -89,6 +95,7 @@ class Connection {
   ConnectionEvents& events_;
   ConnectedSwitch state_;
   bool descriptionsAtLogin_ = true;
+  ListedDescriptions listed_;
 };
 
 }  // namespace velkor

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <map>
 
 #include "device/message_table.h"
 #include "gui/program_rig.h"
@@ -262,6 +263,38 @@ TEST_F(ProgramTest, EverySwitchShowsItsOwnDescriptions) {
   EXPECT_EQ(PortCell(0, kDescriptionColumn), QStringLiteral("up"));
   ShowPage(Sheet::kSystem, window.Pages().switchInfo);
   EXPECT_EQ(DescriptionEdit(), QStringLiteral("g26"));
+}
+
+// The EEPROM bytes the host asked the switch at mac for, and how often each.
+std::map<uint16_t, int> EepromReads(const std::vector<std::vector<uint8_t>>& sent, const Mac& mac) {
+  std::map<uint16_t, int> reads;
+  for (const auto& f : sent) {
+    const auto reg = static_cast<uint16_t>(f[18] | f[19] << 8);
+    const auto data = static_cast<uint16_t>(f[20] | f[21] << 8);
+    if (std::equal(mac.begin(), mac.end(), f.begin()) && f[15] == 0x02 && reg == 0x0217 && data & 0x0800)
+      ++reads[data & 0x7FF];
+  }
+  return reads;
+}
+
+TEST_F(ProgramTest, ListingAndLoginReadEachEepromByteOnceWhileTheListIsFresh) {
+  AttachSwitches();
+  Store(0, 0x200, "f16");
+  Start();
+  ConnectTo("QX-F16A");
+  const auto reads = EepromReads(wire.Sent("veth0"), segment.Switch(0).MacAddress());
+  EXPECT_EQ(reads.count(0x200), 1u) << "the description shown in the list is the one connected with";
+  for (const auto& [addr, n] : reads) EXPECT_EQ(n, 1) << std::hex << addr;
+  ShowPage(Sheet::kSystem, window.Pages().switchInfo);
+  EXPECT_EQ(DescriptionEdit(), QStringLiteral("f16"));
+
+  // A list read long before the login is read again: another tool may have changed the text.
+  Disconnect();
+  Store(0, 0x200, "renamed");
+  clock.SleepUs(ListedDescriptions::kFreshUs + 1);
+  ConnectTo("QX-F16A");
+  ShowPage(Sheet::kSystem, window.Pages().switchInfo);
+  EXPECT_EQ(DescriptionEdit(), QStringLiteral("renamed"));
 }
 
 TEST_F(ProgramTest, ExportAndImportGoThroughTheFileDialogs) {
