@@ -50,10 +50,12 @@ int PrintRows(CommandContext& c, CtlPortPage& page, const std::vector<size_t>& r
   return known ? kExitOk : SwitchLost(c, "the settings shown as ?");
 }
 
-// Connects and fills the page; the ports operand as list rows, or an exit code.
-int Open(CommandContext& c, CtlPortPage& page, std::vector<size_t>& rows) {
+// Connects and fills the page; the ports operand as list rows, or an exit code. A fill whose rows
+// decide what is refused and what is written reads kConfirmed.
+int Open(CommandContext& c, CtlPortPage& page, std::vector<size_t>& rows, BatchReads reads) {
   if (const int e = ConnectWithDescriptions(c)) return e;
-  if (page.Settings().FillPortSettings() == Outcome::kSwitchLost) return ExitCodeOf(Outcome::kSwitchLost);
+  if (page.Settings().FillPortSettings(reads) == Outcome::kSwitchLost)
+    return ExitCodeOf(Outcome::kSwitchLost);
   std::string error;
   const auto parsed = ParsePortList(c.args.operands[0], c.session.Identifier().Layout(), error);
   if (!parsed) {
@@ -174,7 +176,7 @@ int PortSet(CommandContext& c) {
   if (!changes) return kExitUsage;
   CtlPortPage page(c.session);
   std::vector<size_t> rows;
-  if (const int e = Open(c, page, rows)) return e;
+  if (const int e = Open(c, page, rows, BatchReads::kConfirmed)) return e;
   if (const int e = Refusal(c, page, rows, *changes)) return e;
   if (const int e = ManagementRefusal(c, page, rows, *changes)) return e;
   for (const Change& change : *changes) {
@@ -192,7 +194,7 @@ int PortDescribe(CommandContext& c) {
   }
   CtlPortPage page(c.session);
   std::vector<size_t> rows;
-  if (const int e = Open(c, page, rows)) return e;
+  if (const int e = Open(c, page, rows, BatchReads::kShown)) return e;
   const PortLayout& layout = page.Settings().Layout();
   for (size_t row : rows) {
     if (row < static_cast<size_t>(layout.FeCount())) continue;

@@ -21,8 +21,8 @@ int Adapters(CommandContext& c) {
 
 int Discover(CommandContext& c) {
   if (const int e = c.session.OpenAdapter(c.args.iface)) return e;
+  c.session.Discover();
   Discovery& discovery = c.session.Transport().discovery;
-  discovery.Discover();
   std::vector<Record> rows;
   for (size_t i = 0; i < discovery.HelloRecordCount(); ++i) {
     const HelloRecord& h = *discovery.Hello(i);
@@ -44,8 +44,8 @@ int Discover(CommandContext& c) {
 // Who hangs behind which port of which switch, as the hello replies tell it.
 int Topology(CommandContext& c) {
   if (const int e = c.session.OpenAdapter(c.args.iface)) return e;
+  c.session.Discover();
   Discovery& discovery = c.session.Transport().discovery;
-  discovery.Discover();
   if (discovery.SwitchCount() == 0) {
     c.err << "velkorctl: no switch answered\n";
     return kExitNoSwitch;

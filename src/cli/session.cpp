@@ -72,6 +72,16 @@ namespace {
 constexpr int kHellosPerLogin = 3;
 }  // namespace
 
+void CtlSession::Discover(const std::optional<Mac>& wanted) {
+  Discovery& discovery = transport_.discovery;
+  const auto found = [&] {
+    for (size_t i = 0; i < discovery.SwitchCount(); ++i)
+      if (!wanted || discovery.Switch(i)->mac == *wanted) return true;
+    return false;
+  };
+  for (int hello = 0; hello < kHellosPerLogin && (hello == 0 || !found()); ++hello) discovery.Discover();
+}
+
 int CtlSession::SelectSwitch(const std::optional<std::string>& mac) {
   Discovery& discovery = transport_.discovery;
   std::optional<Mac> wanted;
@@ -79,14 +89,7 @@ int CtlSession::SelectSwitch(const std::optional<std::string>& mac) {
     err_ << "velkorctl: not a MAC address: " << *mac << "\n";
     return kExitUsage;
   }
-  // A hello or its reply may be lost like any other frame: a segment that seems empty, or lacks
-  // the switch asked for, is asked again a few times.
-  const auto found = [&] {
-    for (size_t i = 0; i < discovery.SwitchCount(); ++i)
-      if (!wanted || discovery.Switch(i)->mac == *wanted) return true;
-    return false;
-  };
-  for (int hello = 0; hello < kHellosPerLogin && (hello == 0 || !found()); ++hello) discovery.Discover();
+  Discover(wanted);
   if (discovery.SwitchCount() == 0) {
     err_ << "velkorctl: no switch answered\n";
     return kExitNoSwitch;

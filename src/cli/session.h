@@ -24,6 +24,9 @@ class CtlSession {
   // Each returns an exit code, with the reason already on the error stream.
   int Enumerate();
   int OpenAdapter(const std::optional<std::string>& iface);
+  // Says hello on the open adapter; a hello or its reply may be lost like any other frame, so a
+  // segment where nothing answered, or not the switch wanted, is asked again a few times.
+  void Discover(const std::optional<Mac>& wanted = std::nullopt);
   // Discovers and selects the switch by MAC (or the only one).
   int SelectSwitch(const std::optional<std::string>& mac);
   // Identifies the selected switch, checks its model byte and logs in with its connection

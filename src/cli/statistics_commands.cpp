@@ -8,6 +8,7 @@
 #include "cli/exit_codes.h"
 #include "cli/port_list.h"
 #include "cli/prometheus_stats.h"
+#include "pages/ports/read_back.h"
 #include "pages/ports/statistics_batch.h"
 #include "pages/ports/statistics_menu.h"
 #include "pages/ports/statistics_totals.h"
@@ -137,8 +138,10 @@ int StatsUnit(CommandContext& c) {
   if (!rows) return kExitUsage;
   const PortLayout& layout = c.session.Identifier().Layout();
 
-  StatisticsBatch batch(c.session.Transport().engine);
-  batch.Read(StatisticsRegisters::kUnits, layout.PortSlots());
+  RegisterEngine& engine = c.session.Transport().engine;
+  StatisticsBatch batch(engine);
+  // Written back with one port's unit changed.
+  batch.Read(StatisticsRegisters::kUnits, layout.PortSlots(), BatchReads::kConfirmed);
   std::vector<bool> changed;
   for (size_t row : *rows) {
     const int chipPort = layout.ChipPortOfRow(row);
@@ -149,7 +152,14 @@ int StatsUnit(CommandContext& c) {
   }
   batch.Flush();
 
-  batch.Read(StatisticsRegisters::kUnits, layout.PortSlots());
+  ReadBack(engine, [&] {
+    batch.Read(StatisticsRegisters::kUnits, layout.PortSlots());
+    for (size_t row : *rows) {
+      const auto back = batch.Unit(*counter, layout.ChipPortOfRow(row));
+      if (back != unit) return back ? Outcome::kNotVerified : Outcome::kNoAnswer;
+    }
+    return Outcome::kDone;
+  });
   std::vector<Record> records;
   for (size_t i = 0; i < rows->size(); ++i) {
     const std::string port = PanelName(layout, (*rows)[i]);

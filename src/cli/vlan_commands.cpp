@@ -237,7 +237,8 @@ int Vlan(CommandContext& c) {
   }
   if (const int e = c.session.Connect(c.args)) return e;
   CtlVlan vlan(c.session);
-  if (const Outcome filled = vlan.Fill(); filled != Outcome::kDone) {
+  if (const Outcome filled = vlan.Fill(sub ? BatchReads::kConfirmed : BatchReads::kShown);
+      filled != Outcome::kDone) {
     if (filled == Outcome::kNoAnswer) return SwitchLost(c, "the VLAN registers");
     return ExitCodeOf(filled);
   }

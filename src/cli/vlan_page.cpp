@@ -11,14 +11,14 @@ CtlVlan::CtlVlan(CtlSession& session)
   vlan_.settings.Connected();
 }
 
-Outcome CtlVlan::Fill() {
-  const Outcome settings = vlan_.settings.Fill();
+Outcome CtlVlan::Fill(BatchReads reads) {
+  const Outcome settings = vlan_.settings.Fill(reads);
   if (settings != Outcome::kDone) return settings;
   switch (vlan_.settings.Mode()) {
     case VlanMode::kPortBased:
-      return vlan_.portBased.Fill();
+      return vlan_.portBased.Fill(reads);
     case VlanMode::kDot1q:
-      return vlan_.dot1q.Fill();
+      return vlan_.dot1q.Fill(reads);
     default:
       return Outcome::kDone;
   }

@@ -6,6 +6,7 @@
 #include "cli/session.h"
 #include "device/port_captions.h"
 #include "pages/vlan/vlan_logic.h"
+#include "transport/confirmed_read.h"
 
 namespace velkor::cli {
 
@@ -24,8 +25,9 @@ class CtlVlan {
   const PortLayout& Layout() const { return session_.Identifier().Layout(); }
   int ModelCode() const { return session_.GetConnection().State().modelCode; }
 
-  // Fills the VLAN page and the page of the mode; how the reads ended.
-  Outcome Fill();
+  // Fills the VLAN page and the page of the mode; how the reads ended. A fill that decides what a
+  // subcommand does reads kConfirmed.
+  Outcome Fill(BatchReads reads = BatchReads::kShown);
   // The mode, the options, every port's rule and the table of the mode, as records.
   std::vector<Record> Records() const;
 

@@ -45,38 +45,55 @@ std::pair<RegisterRead, RegisterRead> ConfirmPair(RegisterEngine& engine, uint16
   return {};
 }
 
-namespace {
-std::vector<RegisterRead> ReadBatch(RegisterEngine& engine, std::span<const uint16_t> regs) {
+std::vector<RegisterRead> ReadBatch(RegisterEngine& engine, std::span<const uint16_t> regs,
+                                    BatchReads reads) {
+  if (reads == BatchReads::kConfirmed) return ReadBatchConfirmed(engine, regs);
   engine.BeginBatch();
   std::vector<int> entries;
   entries.reserve(regs.size());
   for (uint16_t reg : regs) entries.push_back(engine.QueueRead(reg));
   engine.TransmitBatch();
-  std::vector<RegisterRead> reads;
-  reads.reserve(regs.size());
-  for (int entry : entries) reads.push_back({engine.BatchValue(entry), engine.BatchAnswered(entry)});
-  return reads;
+  std::vector<RegisterRead> read;
+  read.reserve(regs.size());
+  for (int entry : entries) read.push_back({engine.BatchValue(entry), engine.BatchAnswered(entry)});
+  return read;
 }
-}  // namespace
+
+bool ReadFence(RegisterEngine& engine, std::span<const uint16_t> regs) {
+  const bool fenceRead = std::find(regs.begin(), regs.end(), kFence) != regs.end();
+  return engine.ReadRegister(fenceRead ? kOtherFence : kFence).answered;
+}
+
+std::vector<RegisterRead> ConfirmBatch(RegisterEngine& engine, std::span<const uint16_t> regs,
+                                       std::vector<RegisterRead> first) {
+  std::vector<RegisterRead> confirmed(regs.size());
+  std::vector<RegisterRead>& previous = first;
+  // Only what answered is asked again: a register that did not answer stays lost without a second wait.
+  std::vector<size_t> open;
+  for (size_t i = 0; i < regs.size(); ++i)
+    if (previous[i].answered) open.push_back(i);
+  for (int read = 1; read < kConfirmedReadAttempts && !open.empty(); ++read) {
+    if (!ReadFence(engine, regs)) return std::vector<RegisterRead>(regs.size());
+    std::vector<uint16_t> again;
+    for (size_t i : open) again.push_back(regs[i]);
+    const std::vector<RegisterRead> next = ReadBatch(engine, again);
+    std::vector<size_t> disagreeing;
+    for (size_t k = 0; k < open.size(); ++k) {
+      const size_t i = open[k];
+      if (Agree(previous[i], next[k])) {
+        confirmed[i] = next[k];
+      } else if (next[k].answered) {
+        previous[i] = next[k];
+        disagreeing.push_back(i);
+      }
+    }
+    open = std::move(disagreeing);
+  }
+  return confirmed;
+}
 
 std::vector<RegisterRead> ReadBatchConfirmed(RegisterEngine& engine, std::span<const uint16_t> regs) {
-  std::vector<RegisterRead> first = ReadBatch(engine, regs);
-  // Only what answered is asked again: a register that did not answer stays lost without a second wait.
-  std::vector<size_t> answered;
-  std::vector<uint16_t> again;
-  for (size_t i = 0; i < regs.size(); ++i)
-    if (first[i].answered) {
-      answered.push_back(i);
-      again.push_back(regs[i]);
-    }
-  if (again.empty()) return first;
-  const bool fenceInBatch = std::find(regs.begin(), regs.end(), kFence) != regs.end();
-  if (!engine.ReadRegister(fenceInBatch ? kOtherFence : kFence).answered)
-    return std::vector<RegisterRead>(regs.size());
-  const std::vector<RegisterRead> second = ReadBatch(engine, again);
-  for (size_t k = 0; k < answered.size(); ++k)
-    if (!Agree(first[answered[k]], second[k])) first[answered[k]] = {};
-  return first;
+  return ConfirmBatch(engine, regs, ReadBatch(engine, regs));
 }
 
 }  // namespace velkor

@@ -23,8 +23,21 @@ RegisterRead ConfirmRead(RegisterEngine& engine, uint16_t reg, RegisterRead firs
 // two of its reads agree, second only when its reads agreed in that same exchange too.
 std::pair<RegisterRead, RegisterRead> ConfirmPair(RegisterEngine& engine, uint16_t first, uint16_t second,
                                                   std::pair<RegisterRead, RegisterRead> read);
-// Reads regs in one batch, then again in a second after a fence read: a register is answered only
-// where its two reads agree. The caller's batch is replaced.
+
+// How a batch reads: kShown takes the replies as they come (a stale copy may be shown once), while
+// kConfirmed reads as ReadBatchConfirmed, for values that decide something or are written back.
+enum class BatchReads { kShown, kConfirmed };
+// Reads regs in one batch exchange (kShown), or confirmed. The caller's batch is replaced.
+std::vector<RegisterRead> ReadBatch(RegisterEngine& engine, std::span<const uint16_t> regs,
+                                    BatchReads reads = BatchReads::kShown);
+// Reads regs in one batch, then, after a fence read, again those whose reads do not agree yet, until
+// two in a row agree: a register is answered only then. The caller's batch is replaced.
 std::vector<RegisterRead> ReadBatchConfirmed(RegisterEngine& engine, std::span<const uint16_t> regs);
+// The same, going on from a batch read of regs already made.
+std::vector<RegisterRead> ConfirmBatch(RegisterEngine& engine, std::span<const uint16_t> regs,
+                                       std::vector<RegisterRead> first);
+// One read of a register that is none of regs: its reply proves that no reply to an earlier ask of
+// them is still on its way. False when it was not answered.
+bool ReadFence(RegisterEngine& engine, std::span<const uint16_t> regs = {});
 
 }  // namespace velkor

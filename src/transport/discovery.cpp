@@ -188,11 +188,14 @@ DiscoveredSwitch* Discovery::SelectedSwitch() {
 }
 
 int Discovery::RefindSelectedSwitch() {
-  Discover();
-  for (size_t i = 0; i < switches_.size(); ++i) {
-    if (switches_[i].mac == selectedMac_) {
-      selected_ = i;
-      return 0;
+  // One lost hello reply is no lost switch: it is said again, a bounded number of times.
+  for (int hello = 0; hello < kRefindHellos; ++hello) {
+    Discover();
+    for (size_t i = 0; i < switches_.size(); ++i) {
+      if (switches_[i].mac == selectedMac_) {
+        selected_ = i;
+        return 0;
+      }
     }
   }
   return -1;

@@ -81,6 +81,9 @@ class Discovery {
   DiscoveredSwitch* SelectedSwitch();
   const DiscoveredSwitch* SelectedSwitch() const;
 
+  // Discovers again until the selected switch answers, kRefindHellos hellos at most; 0 when it
+  // answered, -1 when not.
+  static constexpr int kRefindHellos = 3;
   int RefindSelectedSwitch();
   // 1 when the management computer's frames reach the connected switch through port, 0 when not,
   // -1 (after onLostSwitch) when the switch no longer answers the hello.

@@ -21,8 +21,8 @@ stop_capture
 
 src="eth.src == $HOST_MAC"
 hello="eth.dst == ff:ff:ff:ff:ff:ff && $src && rrcp.opcode == 0 && rrcp.reply == 0 && rrcp.authkey == 0x5c3a"
-# discover says hello once; get says it three times before it gives up on the segment.
-[ "$(count_frames "$hello && frame.len == 60")" -eq 4 ] || fail "expected four 60-byte hellos"
+# discover and get each say hello three times before they give up on the segment.
+[ "$(count_frames "$hello && frame.len == 60")" -eq 6 ] || fail "expected six 60-byte hellos"
 [ "$(count_frames "$src && !($hello)")" -eq 0 ] || fail "something else than hellos was sent"
 
 # Without capture rights the adapter cannot be opened, and the reason is told apart.

@@ -8,6 +8,7 @@
 #include "sim/segment.h"
 #include "testing/memory_wire.h"
 #include "testing/virtual_clock.h"
+#include "transport/confirmed_read.h"
 #include "transport/discovery.h"
 #include "transport/link.h"
 #include "transport/register_engine.h"
@@ -96,6 +97,21 @@ TEST_F(EngineIntegrationTest, StaleCopiesOfEarlierRepliesDecideNoEepromByte) {
       ASSERT_EQ(access.ReadEepromByte(a), static_cast<uint8_t>(a * 7)) << a;
   for (uint16_t a = 0x300; a < 0x340; ++a) ASSERT_TRUE(access.WriteEepromByte(a, static_cast<uint8_t>(a)));
   for (uint16_t a = 0x300; a < 0x340; ++a) ASSERT_EQ(sw.Eeprom().Byte(a), static_cast<uint8_t>(a)) << a;
+}
+
+TEST_F(EngineIntegrationTest, ABatchThatDecidesIsReadAgainUntilTwoReadsAgree) {
+  Select(kTop);
+  sim::EmulatedSwitch& sw = segment.Switch(0);
+  const std::vector<uint16_t> regs{0x020A, 0x020B, 0x020C, 0x020D};
+  for (uint16_t r : regs) sw.Poke(r, 1);
+  ReadBatch(engine, regs);
+  for (uint16_t r : regs) sw.Poke(r, 2);
+  // Every reply comes after a copy of the one before it: the first read takes the 1s.
+  segment.Agent(0).Faults().Add({.kind = FaultKind::kStale});
+  for (const RegisterRead& read : ReadBatchConfirmed(engine, regs)) {
+    EXPECT_TRUE(read.answered);
+    EXPECT_EQ(read.value, 2u);
+  }
 }
 
 TEST_F(EngineIntegrationTest, EepromAccessWaitsOutTheBusyBit) {

@@ -33,6 +33,26 @@ TEST_F(HostileInvariantsTest, SpoofedRepliesInAReadModifyWriteChangeOnlyTheAsked
   EXPECT_EQ(Ctl({"ports", "--json"}), kExitOk);
 }
 
+TEST_F(HostileInvariantsTest, StaleCopiesNeitherDecideNorFailAPortChange) {
+  ASSERT_EQ(Ctl({"get", "0x020B"}), kExitOk);  // the switch's last reply for the register
+  Switch().Poke(kBandwidthPorts23, 0x0027);    // then chip port 2's limits changed
+  // Every reply of the register comes after a copy of the one before it.
+  Agent().Faults().Add({.kind = sim::FaultKind::kStale, .reg = kBandwidthPorts23});
+  ASSERT_EQ(Ctl({"port-set", "3", "--rx", "1m"}), kExitOk) << err.str();
+  EXPECT_EQ(Switch().Peek(kBandwidthPorts23), 0x0427u);
+}
+
+TEST_F(HostileInvariantsTest, ALostHelloReplyIsNoLostSwitch) {
+  Agent().Faults().Add({.kind = sim::FaultKind::kLose, .target = sim::FaultTarget::kHello, .count = 1});
+  EXPECT_EQ(Ctl({"discover"}), kExitOk) << err.str();
+  // The login's hello is answered; the one that finds the management port before mirroring is not.
+  Agent().Faults().Clear();
+  Agent().Faults().Add(
+      {.kind = sim::FaultKind::kLose, .target = sim::FaultTarget::kHello, .from = 2, .count = 1});
+  EXPECT_EQ(Ctl({"mirror-rx", "3", "on"}), kExitOk) << err.str();
+  EXPECT_EQ(Switch().Peek(0x021B) & 0x0008, 0x0008u) << "chip port 3 mirrored";
+}
+
 TEST_F(HostileInvariantsTest, AStuckByteFailsTheSaveAndItSaysSo) {
   ASSERT_EQ(Ctl({"port-set", "3", "--rx", "1m"}), kExitOk);
   const uint16_t stuck = 0x080 + 2 * (kBandwidthPorts23 - 0x020A) + 1;

@@ -69,7 +69,13 @@ int main(int argc, char** argv) {
     std::cerr << kUsage;
     return 2;
   }
-  if (o.settings.workDir.empty()) o.settings.workDir = std::filesystem::temp_directory_path();
+  // A directory of its own: two soaks on one machine must not read each other's files.
+  std::string privateDir = std::filesystem::temp_directory_path() / "velkor-soak-XXXXXX";
+  if (o.settings.workDir.empty() && mkdtemp(privateDir.data())) o.settings.workDir = privateDir;
+  if (o.settings.workDir.empty()) {
+    std::cerr << "velkor-soak: no work directory\n";
+    return 2;
+  }
   std::ofstream logFile;
   if (const std::string path = LogPath(argc, argv); !path.empty()) {
     logFile.open(path);

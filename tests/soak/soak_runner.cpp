@@ -1,6 +1,7 @@
 #include "soak/soak_runner.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iomanip>
 #include <iterator>
@@ -11,19 +12,56 @@
 #include "support/scripted_terminal.h"
 #include "testing/memory_wire.h"
 #include "testing/virtual_clock.h"
+#include "transport/eeprom_blocks.h"
 
 namespace velkor::soak {
 
 namespace {
-const std::vector<std::string> kLogin{"--password", "vemix"};
+// Where a scenario keeps its files: each side's own output, the hostile side's last export and
+// dump that both sides then read, and a new password to give.
+struct Files {
+  std::string hostile, clean, exported, dumped, password;
+};
 
-std::vector<std::string> ForSide(const Action& action, const std::string& ownFile,
-                                 const std::string& exported) {
+Files FilesIn(const std::string& dir) {
+  return {dir + "/hostile.out", dir + "/clean.out", dir + "/exported.cfg", dir + "/dumped.bin",
+          dir + "/new-password"};
+}
+
+// The password the switch asks for now: its EEPROM's, up to the first zero byte.
+std::string StoredPassword(sim::EmulatedSwitch& sw) {
+  std::string text;
+  for (uint16_t a = kPasswordAddress; a < kPasswordAddress + kPasswordSize; ++a) {
+    const uint8_t byte = sw.Eeprom().Byte(a);
+    if (byte == 0) break;
+    text += static_cast<char>(byte);
+  }
+  return text;
+}
+
+std::vector<std::string> ForSide(const Action& action, const std::string& ownFile, const Files& files,
+                                 const std::string& password) {
   std::vector<std::string> args;
-  for (const std::string& a : action.args)
-    args.push_back(a == kFileArg ? ownFile : a == kLastExportArg ? exported : a);
-  args.insert(args.end(), kLogin.begin(), kLogin.end());
+  for (const std::string& a : action.args) {
+    if (a == kOwnFile)
+      args.push_back(ownFile);
+    else if (a == kLastExportArg)
+      args.push_back(files.exported);
+    else if (a == kLastDumpArg)
+      args.push_back(files.dumped);
+    else if (a.rfind(kPasswordFilePrefix, 0) == 0)
+      args.push_back(files.password);
+    else
+      args.push_back(a);
+  }
+  args.insert(args.end(), {"--password", password});
   return args;
+}
+
+void WritePasswordFile(const Action& action, const Files& files) {
+  const std::string prefix = kPasswordFilePrefix;
+  for (const std::string& a : action.args)
+    if (a.rfind(prefix, 0) == 0) std::ofstream(files.password) << a.substr(prefix.size()) << "\n";
 }
 
 std::string FileBytes(const std::string& path) {
@@ -74,16 +112,21 @@ Tally RunScenario(const Scenario& scenario, HostileSide& hostile, const SoakSett
   Tally tally;
   tally.scenario = scenario.name;
   ActionSource source(settings.seed);
-  const std::string hostFile = settings.workDir + "/hostile.cfg";
-  const std::string cleanFile = settings.workDir + "/clean.cfg";
-  std::remove(hostFile.c_str());
+  const Files files = FilesIn(settings.workDir);
+  for (const std::string& path : {files.hostile, files.clean, files.exported, files.dumped})
+    std::filesystem::remove(path);
   for (int n = 1; n <= settings.actions; ++n) {
     const Action action = source.Next();
+    const bool writesFile = action.Exports() || action.Dumps();
+    std::filesystem::remove(files.hostile);
+    std::filesystem::remove(files.clean);
+    WritePasswordFile(action, files);
     const SwitchState before = SwitchState::Of(hostile.Switch());
+    const std::string password = StoredPassword(hostile.Switch());
     double seconds = 0;
-    const std::optional<int> code = hostile.Run(ForSide(action, hostFile, hostFile), seconds);
+    const std::optional<int> code = hostile.Run(ForSide(action, files.hostile, files, password), seconds);
     const SwitchState after = SwitchState::Of(hostile.Switch());
-    const CleanRun clean = RunClean(hostile.Setup(), before, ForSide(action, cleanFile, hostFile));
+    const CleanRun clean = RunClean(hostile.Setup(), before, ForSide(action, files.clean, files, password));
 
     ++tally.actions;
     if (seconds > tally.slowestSeconds) {
@@ -102,7 +145,7 @@ Tally RunScenario(const Scenario& scenario, HostileSide& hostile, const SoakSett
       Report(settings.log, "stray write", n, action, code.value_or(-1), clean.exitCode, stray);
     }
     const auto differences = Differences(before, after, clean.after);
-    const bool sameFile = !action.Exports() || FileBytes(hostFile) == FileBytes(cleanFile);
+    const bool sameFile = !writesFile || FileBytes(files.hostile) == FileBytes(files.clean);
     if (code == 0 && (clean.exitCode != 0 || !differences.empty() || !sameFile)) {
       ++tally.falseSuccesses;
       Report(settings.log, "false success", n, action, 0, clean.exitCode, differences);
@@ -111,6 +154,11 @@ Tally RunScenario(const Scenario& scenario, HostileSide& hostile, const SoakSett
       ++tally.completed;
     else if (code && *code != 0)
       Report(settings.log, "incomplete", n, action, *code, clean.exitCode, {});
+    // What the hostile side wrote is what later imports and burns read, on both sides.
+    std::error_code noFile;
+    if (code == 0 && writesFile)
+      std::filesystem::copy_file(files.hostile, action.Exports() ? files.exported : files.dumped,
+                                 std::filesystem::copy_options::overwrite_existing, noFile);
   }
   return tally;
 }

@@ -1,5 +1,6 @@
 // A short, bounded soak: every scenario, a few dozen seeded actions each, in this process.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <filesystem>
 #include <sstream>
@@ -10,7 +11,9 @@ namespace velkor::soak {
 namespace {
 
 TEST(Soak, NoStrayWriteNoFalseSuccessNoHangOnAnySegment) {
-  const std::string work = ::testing::TempDir();
+  // Its own directory: another soak may run on the machine at the same time.
+  std::string work = ::testing::TempDir() + "soak-XXXXXX";
+  ASSERT_NE(mkdtemp(work.data()), nullptr);
   std::vector<Tally> tallies;
   std::ostringstream log;
   for (const Scenario& scenario : Scenarios()) {
@@ -32,6 +35,7 @@ TEST(Soak, NoStrayWriteNoFalseSuccessNoHangOnAnySegment) {
   }
   EXPECT_GE(tallies[1].completed, tallies[1].actions * 96 / 100) << "10 % loss";
   std::cout << table.str() << log.str();
+  std::filesystem::remove_all(work);
 }
 
 }  // namespace

@@ -45,6 +45,12 @@ std::vector<CellChange> Cells(const SwitchState& before, const SwitchState& host
                        clean.eeprom[a]};
     if (pick(c)) out.push_back(c);
   }
+  for (size_t phy = 0; phy < SwitchState::kPhys; ++phy)
+    for (size_t r = 0; r < SwitchState::kPhyRegisters; ++r) {
+      const CellChange c{Name("phy", static_cast<unsigned>(phy << 8 | r)), before.phys[phy][r],
+                         hostile.phys[phy][r], clean.phys[phy][r]};
+      if (pick(c)) out.push_back(c);
+    }
   return out;
 }
 }  // namespace
@@ -55,6 +61,8 @@ SwitchState SwitchState::Of(sim::EmulatedSwitch& sw) {
   for (uint16_t r = 0; r < kRegisterCount; ++r)
     if (Compared(r)) s.registers[r] = sw.Peek(r);
   s.eeprom = sw.Eeprom().Bytes();
+  for (uint8_t phy = 0; phy < kPhys; ++phy)
+    for (uint8_t r = 0; r < kPhyRegisters; ++r) s.phys[phy][r] = sw.Phys().Register(phy, r);
   return s;
 }
 
@@ -62,6 +70,8 @@ void SwitchState::CopyInto(sim::EmulatedSwitch& sw) const {
   for (uint16_t r = 0; r < kRegisterCount; ++r)
     if (Compared(r)) sw.Poke(r, registers[r]);
   for (size_t a = 0; a < eeprom.size(); ++a) sw.Eeprom().SetByte(static_cast<uint16_t>(a), eeprom[a]);
+  for (uint8_t phy = 0; phy < kPhys; ++phy)
+    for (uint8_t r = 0; r < kPhyRegisters; ++r) sw.Phys().SetRegister(phy, r, phys[phy][r]);
 }
 
 std::vector<CellChange> StrayChanges(const SwitchState& before, const SwitchState& hostile,

@@ -110,6 +110,11 @@ TEST_F(DiscoveryTest, IdentificationAndSelectionFollowTheSwitchAcrossRediscovery
   rig.engine.WriteRegister(0x0300, 1);
   EXPECT_TRUE(std::equal(rig.Sent().back().begin(), rig.Sent().back().begin() + 6, SwitchMac(2).begin()))
       << "requests still go to the connected switch";
+
+  // A lost reply is no lost switch: the next hello finds it.
+  Arrive(Hello({SwitchMac(2)}), rig.clock.NowUs() + 41000);
+  EXPECT_EQ(rig.discovery.RefindSelectedSwitch(), 0);
+  EXPECT_EQ(rig.discovery.Switch(rig.discovery.Selected())->mac, SwitchMac(2));
 }
 
 TEST_F(DiscoveryTest, ManagementPortIsTheLocalPortOfTheConnectedSwitchsHellos) {

@@ -7,6 +7,7 @@
 #include "device/model.h"
 #include "device/port_captions.h"
 #include "pages/ports/port_settings_batch.h"
+#include "pages/ports/read_back.h"
 #include "pages/ports/trunk_groups.h"
 
 namespace velkor {
@@ -26,6 +27,25 @@ bool TrunkLocked(const PortSettingsRow& row) {
 }
 
 bool SwitchesOff(const PortSettingItem& item) { return item.field == PortField::kPortOff && item.value != 0; }
+
+// What a setting column shows for a port's registers; the trunk and description columns are no
+// settings of the port's registers.
+std::string SettingText(PortColumn column, const PortRegisters& regs) {
+  switch (column) {
+    case PortColumn::kSwitch:
+      return SwitchText(regs.off);
+    case PortColumn::kRx:
+      return RxText(regs.bandwidth);
+    case PortColumn::kTx:
+      return TxText(regs.bandwidth);
+    case PortColumn::kSpeed:
+      return SpeedText(regs.advertisement);
+    case PortColumn::kFlow:
+      return FlowText(regs.advertisement);
+    default:
+      return kNoneText;
+  }
+}
 
 // The outcome a handler reports when rows ended differently: the one the caller most needs to know.
 Outcome Worse(Outcome a, Outcome b) {
@@ -50,13 +70,13 @@ bool PortSettingsRow::Known() const {
                       [&](PortColumn column) { return Cell(column) == kUnknownText; });
 }
 
-std::vector<PortSettingsRow> PortSettings::ReadRows() {
+std::vector<PortSettingsRow> PortSettings::ReadRows(BatchReads reads) {
   const PortLayout& layout = Layout();
   RegisterBatch batch(transport_.engine);
   for (int q = 0; q < layout.PortSlots(); ++q)
     for (PortField field : kFields) batch.Queue(FieldRegister(field, q));
   batch.Queue(kTrunkEnableRegister);
-  batch.Transmit();
+  batch.Transmit(reads);
 
   std::optional<uint16_t> trunkEnable;
   if (const auto v = batch.Value(kTrunkEnableRegister)) trunkEnable = static_cast<uint16_t>(*v);
@@ -68,20 +88,20 @@ std::vector<PortSettingsRow> PortSettings::ReadRows() {
     const int p = layout.ChipPortOfRow(row);
     const bool gigabit = row >= feRows;
     const PortRegisters regs = DecodePort(batch.Values(), p);
-    PortSettingsRow r{
-        RowCaption(layout, row),
-        {SwitchText(regs.off), RxText(regs.bandwidth), TxText(regs.bandwidth), SpeedText(regs.advertisement),
-         FlowText(regs.advertisement), TrunkText(modelCode, p, gigabit, trunkEnable)}};
+    PortSettingsRow r{RowCaption(layout, row), {}};
+    for (PortColumn column : kSettingColumns)
+      r.cells.push_back(column == PortColumn::kTrunk ? TrunkText(modelCode, p, gigabit, trunkEnable)
+                                                     : SettingText(column, regs));
     if (!gigabit && row < kPortDescriptionSlots) r.cells.push_back(GbkToUtf8(transport_.cache.ports[row]));
     rows.push_back(std::move(r));
   }
   return rows;
 }
 
-Outcome PortSettings::FillPortSettings() {
+Outcome PortSettings::FillPortSettings(BatchReads reads) {
   view_.Repaint();
   if (!connection_.CheckConnection()) return Outcome::kSwitchLost;
-  rows_ = ReadRows();
+  rows_ = ReadRows(reads);
   view_.SetRows(rows_);
   view_.Repaint();
   const bool known = std::all_of(rows_.begin(), rows_.end(), [](auto& row) { return row.Known(); });
@@ -130,11 +150,12 @@ Outcome PortSettings::ApplyToRows(const PortSettingItem& item, const std::vector
                                   ManagementPortRule rule) {
   RegisterBatch batch(transport_.engine);
   for (int q = 0; q < Layout().PortSlots(); ++q) batch.Queue(FieldRegister(item.field, q));
-  batch.Transmit();
+  // Written back with one port's field changed; it also tells which rows already hold the item.
+  batch.Transmit(BatchReads::kConfirmed);
   Outcome outcome = Outcome::kDone;
   std::vector<size_t> written;
   for (size_t row : rows) {
-    if (rows_[row].Cell(item.column) == item.text) continue;
+    if (SettingText(item.column, DecodePort(batch.Values(), ChipPortOfRow(row))) == item.text) continue;
     if (RuleOf(row, item) != RowRule::kTakes) {
       outcome = Worse(outcome, Outcome::kRefused);
       continue;
@@ -155,14 +176,17 @@ Outcome PortSettings::ApplyToRows(const PortSettingItem& item, const std::vector
       outcome = Worse(outcome, Outcome::kNoAnswer);
   }
   batch.Flush();
-  if (FillPortSettings() == Outcome::kSwitchLost) return Outcome::kSwitchLost;
   // A set is never acknowledged: only the refilled list shows that it took.
-  for (size_t row : written) {
-    const std::string& shown = rows_[row].Cell(item.column);
-    if (shown != item.text)
-      outcome = Worse(outcome, shown == kUnknownText ? Outcome::kNoAnswer : Outcome::kNotVerified);
-  }
-  return outcome;
+  return ReadBack(transport_.engine, [&] {
+    if (FillPortSettings() == Outcome::kSwitchLost) return Outcome::kSwitchLost;
+    Outcome checked = outcome;
+    for (size_t row : written) {
+      const std::string& shown = rows_[row].Cell(item.column);
+      if (shown != item.text)
+        checked = Worse(checked, shown == kUnknownText ? Outcome::kNoAnswer : Outcome::kNotVerified);
+    }
+    return checked;
+  });
 }
 
 Outcome PortSettings::SettingClick(const PortSettingItem& item, ManagementPortRule rule) {

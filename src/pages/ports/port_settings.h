@@ -7,6 +7,7 @@
 #include "device/identification.h"
 #include "device/outcome.h"
 #include "device/prompter.h"
+#include "pages/ports/port_settings_batch.h"
 #include "pages/ports/port_settings_items.h"
 #include "pages/ports/port_settings_view.h"
 
@@ -50,8 +51,9 @@ class PortSettings {
 
   void PortConfigurationPageShow() { FillPortSettings(); }
   // kSwitchLost when the connection check failed (the list then stays as it was), kNoAnswer when
-  // some setting cell shows "?" because its register did not answer.
-  Outcome FillPortSettings();
+  // some setting cell shows "?" because its register did not answer. Rows that decide a change are
+  // read kConfirmed.
+  Outcome FillPortSettings(BatchReads reads = BatchReads::kShown);
 
   // A setting item of the pop-up, applied to every selected row whose rules allow it (RuleOf);
   // switching off the management port is refused with a message unless rule allows it. kRefused
@@ -85,7 +87,7 @@ class PortSettings {
   TransportSession& Transport() { return transport_; }
 
  private:
-  std::vector<PortSettingsRow> ReadRows();
+  std::vector<PortSettingsRow> ReadRows(BatchReads reads);
   // Sets item on the rows that take it and do not show it yet, in one batch read and one flush,
   // then refills the list and checks that every written row shows it.
   Outcome ApplyToRows(const PortSettingItem& item, const std::vector<size_t>& rows, ManagementPortRule rule);

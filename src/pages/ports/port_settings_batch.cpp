@@ -3,21 +3,40 @@
 namespace velkor {
 
 void RegisterBatch::Queue(uint16_t reg) {
-  if (index_.count(reg)) return;
-  const int index = engine_.QueueRead(reg);
-  if (index >= 0) index_.emplace(reg, index);
+  if (entries_.emplace(reg, Entry{}).second) order_.push_back(reg);
+}
+
+void RegisterBatch::Transmit(BatchReads reads) {
+  const std::vector<RegisterRead> read = ReadBatch(engine_, order_, reads);
+  for (size_t i = 0; i < order_.size(); ++i) entries_[order_[i]] = {read[i].value, read[i].answered, false};
 }
 
 std::optional<uint32_t> RegisterBatch::Value(uint16_t reg) const {
-  const auto it = index_.find(reg);
-  if (it == index_.end() || !engine_.BatchAnswered(it->second)) return std::nullopt;
-  return engine_.BatchValue(it->second);
+  const auto it = entries_.find(reg);
+  if (it == entries_.end() || !it->second.answered) return std::nullopt;
+  return it->second.value;
 }
 
 bool RegisterBatch::SetBits(uint16_t reg, uint32_t mask, uint32_t bits) {
-  if (!Value(reg)) return false;
-  engine_.SetBatchBits(index_.at(reg), mask, bits);
+  const auto it = entries_.find(reg);
+  if (it == entries_.end() || !it->second.answered) return false;
+  Entry& e = it->second;
+  e.value = (bits & mask) | (e.value & ~mask);
+  e.dirty = true;
   return true;
+}
+
+void RegisterBatch::Flush() {
+  engine_.BeginBatch();
+  bool queued = false;
+  for (uint16_t reg : order_) {
+    Entry& e = entries_[reg];
+    if (!e.dirty) continue;
+    engine_.QueueWrite(reg, e.value);
+    e.dirty = false;
+    queued = true;
+  }
+  if (queued) engine_.TransmitBatch();
 }
 
 }  // namespace velkor

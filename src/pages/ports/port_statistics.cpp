@@ -152,7 +152,8 @@ void PortStatistics::RefreshPortCounters() {
 void PortStatistics::UnitClick(TrafficCounter counter, CounterUnit unit) {
   const std::string_view text = UnitText(unit);
   StatisticsBatch batch(engine_);
-  batch.Read(StatisticsRegisters::kUnits, Layout().PortSlots());
+  // Written back with the selected ports' units changed.
+  batch.Read(StatisticsRegisters::kUnits, Layout().PortSlots(), BatchReads::kConfirmed);
   for (size_t row : view_.SelectedRows()) {
     if (row >= rows_.size() || rows_[row].cells[UnitCell(counter)] == text) continue;
     const int chipPort = ChipPortOfCaption(Layout(), rows_[row].caption);

@@ -7,6 +7,7 @@ add_library(velkor_port_settings STATIC
   ports/port_settings_fields.cpp
   ports/port_settings_items.cpp
   ports/port_status.cpp
+  ports/read_back.cpp
   ports/trunk_groups.cpp
 )
 target_include_directories(velkor_port_settings PUBLIC ${PROJECT_SOURCE_DIR}/src)

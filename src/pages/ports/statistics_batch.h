@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "pages/ports/statistics_registers.h"
+#include "transport/confirmed_read.h"
 #include "transport/register_engine.h"
 
 namespace velkor {
@@ -19,8 +20,9 @@ class StatisticsBatch {
  public:
   explicit StatisticsBatch(RegisterEngine& engine) : engine_(engine) {}
 
-  // Begins a batch, queues what for chip ports 0 to portSlots - 1 and transmits.
-  void Read(StatisticsRegisters what, int portSlots);
+  // Queues what for chip ports 0 to portSlots - 1 and transmits; units that are to be written
+  // back are read kConfirmed.
+  void Read(StatisticsRegisters what, int portSlots, BatchReads reads = BatchReads::kShown);
 
   std::optional<uint32_t> Counter(TrafficCounter counter, int chipPort) const;
   std::optional<CounterUnit> Unit(TrafficCounter counter, int chipPort) const;
@@ -28,19 +30,19 @@ class StatisticsBatch {
   // was not read or got no reply.
   bool SetUnit(TrafficCounter counter, int chipPort, CounterUnit unit);
   // Writes every changed unit register once, with its whole new value.
-  void Flush() { engine_.FlushBatch(); }
+  void Flush();
 
  private:
   static constexpr int kChipPorts = 26;
 
-  // The batch entry of chipPort's unit register or counter, or -1 when it was not read.
-  int UnitEntry(int chipPort) const;
-  int CounterEntry(TrafficCounter counter, int chipPort) const;
-  std::optional<uint32_t> Answer(int entry) const;
+  struct UnitWord {
+    std::optional<uint32_t> value;
+    bool dirty = false;
+  };
 
   RegisterEngine& engine_;
-  std::array<int, kChipPorts / 2> unitEntries_{};
-  std::array<std::array<int, kChipPorts>, kTrafficCounters.size()> counterEntries_{};
+  std::array<UnitWord, kChipPorts / 2> units_{};
+  std::array<std::array<std::optional<uint32_t>, kChipPorts>, kTrafficCounters.size()> counters_{};
 };
 
 }  // namespace velkor

@@ -3,6 +3,7 @@
 #include "device/message_table.h"
 #include "device/model.h"
 #include "device/port_captions.h"
+#include "pages/ports/read_back.h"
 #include "pages/ports/trunk_groups.h"
 #include "pages/switch/port_bits.h"
 
@@ -78,7 +79,7 @@ Outcome Mirroring::Enable(MirrorRole role, size_t row) {
   if (role == MirrorRole::kMirror && !c_.prompter.Confirm(Message(MessageId::kConfirmMirrorPort)))
     return Outcome::kNotConfirmed;
   PortBitBatch bits = AllRoles(c_);
-  if (!bits.Read()) return c_.Unanswered();
+  if (!bits.Read(BatchReads::kConfirmed)) return c_.Unanswered();
   const PortBitPair& pair = MirrorPairOf(role);
   if (bits.Bit(pair, p)) return Outcome::kDone;
   const auto refuse = [this](MessageId id) {
@@ -97,8 +98,10 @@ Outcome Mirroring::Enable(MirrorRole role, size_t row) {
   }
   bits.Set(pair, p, true);
   bits.Flush();
-  if (const Outcome filled = Fill(); filled != Outcome::kDone) return filled;
-  return RoleOf(rows_.at(row), role) == true ? Outcome::kDone : Outcome::kNotVerified;
+  return ReadBack(c_.Engine(), [&] {
+    if (const Outcome filled = Fill(); filled != Outcome::kDone) return filled;
+    return RoleOf(rows_.at(row), role) == true ? Outcome::kDone : Outcome::kNotVerified;
+  });
 }
 
 Outcome Mirroring::Disable(MirrorRole role, const std::vector<size_t>& rows) {
@@ -106,14 +109,16 @@ Outcome Mirroring::Disable(MirrorRole role, const std::vector<size_t>& rows) {
   const PortLayout& layout = c_.Layout();
   const PortBitPair& pair = MirrorPairOf(role);
   PortBitBatch bits(c_.Engine(), {pair}, layout.PortSlots());
-  if (!bits.Read()) return c_.Unanswered();
+  if (!bits.Read(BatchReads::kConfirmed)) return c_.Unanswered();
   for (size_t row : rows)
     if (const int p = layout.ChipPortOfRow(row); p >= 0) bits.Set(pair, p, false);
   bits.Flush();
-  if (const Outcome filled = Fill(); filled != Outcome::kDone) return filled;
-  for (size_t row : rows)
-    if (RoleOf(rows_.at(row), role) != false) return Outcome::kNotVerified;
-  return Outcome::kDone;
+  return ReadBack(c_.Engine(), [&] {
+    if (const Outcome filled = Fill(); filled != Outcome::kDone) return filled;
+    for (size_t row : rows)
+      if (RoleOf(rows_.at(row), role) != false) return Outcome::kNotVerified;
+    return Outcome::kDone;
+  });
 }
 
 std::optional<uint32_t> MirroringMask(FeatureContext& context) {

@@ -12,16 +12,16 @@ PortBitBatch::PortBitBatch(RegisterEngine& engine, std::vector<PortBitPair> pair
   }
 }
 
-bool PortBitBatch::ReadOnce() {
+bool PortBitBatch::ReadOnce(BatchReads reads) {
   batch_.emplace(engine_);
   for (uint16_t reg : registers_) batch_->Queue(reg);
-  batch_->Transmit();
+  batch_->Transmit(reads);
   for (uint16_t reg : registers_)
     if (!batch_->Value(reg)) return false;
   return true;
 }
 
-bool PortBitBatch::Read() { return ReadOnce() || ReadOnce(); }
+bool PortBitBatch::Read(BatchReads reads) { return ReadOnce(reads) || ReadOnce(reads); }
 
 std::optional<bool> PortBitOf(const RegisterValues& values, const PortBitPair& pair, int chipPort) {
   const auto value = values(pair.RegisterOf(chipPort));

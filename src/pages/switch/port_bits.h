@@ -29,7 +29,7 @@ class PortBitBatch {
   PortBitBatch(RegisterEngine& engine, std::vector<PortBitPair> pairs, int portSlots);
 
   // False when some register stayed unanswered after the second reading.
-  bool Read();
+  bool Read(BatchReads reads = BatchReads::kShown);
   bool Bit(const PortBitPair& pair, int chipPort) const;
   // Only a bit that differs marks its register for the flush.
   void Set(const PortBitPair& pair, int chipPort, bool on);
@@ -37,7 +37,7 @@ class PortBitBatch {
   void Flush() { batch_->Flush(); }
 
  private:
-  bool ReadOnce();
+  bool ReadOnce(BatchReads reads);
 
   RegisterEngine& engine_;
   std::vector<uint16_t> registers_;

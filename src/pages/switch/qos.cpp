@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "device/message_table.h"
+#include "pages/ports/read_back.h"
 
 namespace velkor {
 
@@ -58,9 +59,11 @@ Outcome Qos::Fill() {
 }
 
 Outcome Qos::Refilled(const std::function<bool(const QosState&)>& took) {
-  const Outcome outcome = Fill();
-  if (outcome != Outcome::kDone) return outcome;
-  return took(state_) ? Outcome::kDone : Outcome::kNotVerified;
+  return ReadBack(c_.Engine(), [&] {
+    const Outcome outcome = Fill();
+    if (outcome != Outcome::kDone) return outcome;
+    return took(state_) ? Outcome::kDone : Outcome::kNotVerified;
+  });
 }
 
 Outcome Qos::WithPortsOff(const std::function<void()>& change) {
@@ -132,7 +135,7 @@ Outcome Qos::SetPortPriority(const std::vector<size_t>& rows, bool high) {
   if (!c_.connection.CheckConnection()) return Outcome::kSwitchLost;
   const PortLayout& layout = c_.Layout();
   PortBitBatch priorities(c_.Engine(), {kPriority}, layout.PortSlots());
-  if (!priorities.Read()) return c_.Unanswered();
+  if (!priorities.Read(BatchReads::kConfirmed)) return c_.Unanswered();
   bool changes = false;
   for (size_t row : rows) {
     const int p = layout.ChipPortOfRow(row);

@@ -6,6 +6,7 @@
 #include "device/message_table.h"
 #include "device/model.h"
 #include "device/password.h"
+#include "pages/ports/read_back.h"
 
 namespace velkor {
 
@@ -54,7 +55,7 @@ Outcome Security::SetManagement(const std::vector<size_t>& rows, bool enabled) {
   if (!c_.connection.CheckConnection()) return Outcome::kSwitchLost;
   const PortLayout& layout = c_.Layout();
   PortBitBatch off(c_.Engine(), {kManagementOff}, layout.PortSlots());
-  if (!off.Read()) return c_.Unanswered();
+  if (!off.Read(BatchReads::kConfirmed)) return c_.Unanswered();
   std::vector<size_t> changed;
   bool refused = false;
   for (size_t row : rows) {
@@ -74,11 +75,14 @@ Outcome Security::SetManagement(const std::vector<size_t>& rows, bool enabled) {
     changed.push_back(row);
   }
   off.Flush();
-  const Outcome filled = Fill();
-  if (filled != Outcome::kDone) return filled;
-  for (size_t row : changed)
-    if (state_.rows.at(row).set != !enabled) return Outcome::kNotVerified;
-  return refused ? Outcome::kRefused : Outcome::kDone;
+  const Outcome verified = ReadBack(c_.Engine(), [&] {
+    const Outcome filled = Fill();
+    if (filled != Outcome::kDone) return filled;
+    for (size_t row : changed)
+      if (state_.rows.at(row).set != !enabled) return Outcome::kNotVerified;
+    return Outcome::kDone;
+  });
+  return verified == Outcome::kDone && refused ? Outcome::kRefused : verified;
 }
 
 }  // namespace velkor

@@ -4,6 +4,7 @@
 
 #include "device/message_table.h"
 #include "device/port_captions.h"
+#include "pages/ports/read_back.h"
 #include "pages/ports/trunk_groups.h"
 #include "pages/vlan/vlan_batch.h"
 #include "pages/vlan/vlan_decode.h"
@@ -28,13 +29,13 @@ void SetPortIndex(VlanBatch& batch, int p, int e) {
 
 }  // namespace
 
-std::optional<VlanEntry> Dot1qVlan::ReadDot1qEntry(int e) {
+std::optional<VlanEntry> Dot1qVlan::ReadDot1qEntry(int e, BatchReads reads) {
   if (e < 0 || e >= kEntries) return std::nullopt;
   VlanBatch batch(c_.Engine());
   batch.Queue(LowMembers(e));
   batch.Queue(HighMembers(e));
   batch.Queue(EntryVid(e));
-  if (!batch.Transmit()) return std::nullopt;
+  if (!batch.Transmit(reads)) return std::nullopt;
   VlanEntry entry = VlanEntryOf(batch.Values(), e);
   entry.members &= table_.ValidMask();
   return entry;
@@ -51,7 +52,7 @@ Outcome Dot1qVlan::WriteDot1qEntry(int e, int vid, uint32_t members) {
   if (vid == 0) {
     VlanBatch batch(c_.Engine());
     QueuePortIndexes(batch, layout.PortSlots());
-    if (!batch.Transmit()) return c_.Unanswered();
+    if (!batch.Transmit(BatchReads::kConfirmed)) return c_.Unanswered();
     for (int p = 0; p < layout.PortSlots(); ++p)
       indexes[PortIndexRegister(p)] = batch.Value(PortIndexRegister(p));
   }
@@ -59,9 +60,14 @@ Outcome Dot1qVlan::WriteDot1qEntry(int e, int vid, uint32_t members) {
   engine.WriteRegister(LowMembers(e), members & 0xFFFF);
   engine.WriteRegister(HighMembers(e), members >> 16);
   engine.WriteRegister(EntryVid(e), static_cast<uint32_t>(vid));
-  const auto back = ReadDot1qEntry(e);
-  if (!back) return c_.Unanswered(Outcome::kNotVerified);
-  if (back->vid != vid || back->members != (members & table_.ValidMask())) return c_.WriteFailed();
+  const Outcome back = ReadBack(engine, [&] {
+    const auto entry = ReadDot1qEntry(e, BatchReads::kShown);
+    if (!entry) return Outcome::kNoAnswer;
+    const bool took = entry->vid == vid && entry->members == (members & table_.ValidMask());
+    return took ? Outcome::kDone : Outcome::kNotVerified;
+  });
+  if (back == Outcome::kNoAnswer) return c_.Unanswered(Outcome::kNotVerified);
+  if (back != Outcome::kDone) return c_.WriteFailed();
   std::map<uint16_t, uint32_t> moved;
   for (size_t row = 0; row < layout.RowCount(); ++row) {
     const int p = layout.ChipPortOfRow(row);
@@ -88,7 +94,7 @@ std::string Dot1qVlan::PortsText(uint32_t members) const {
   return text;
 }
 
-Outcome Dot1qVlan::Fill() {
+Outcome Dot1qVlan::Fill(BatchReads reads) {
   groups_.clear();
   mapping_.clear();
   complete_ = false;
@@ -101,7 +107,7 @@ Outcome Dot1qVlan::Fill() {
       batch.Queue(EntryVid(e));
       batch.Queue(MemberRegister(e, p));
     }
-  complete_ = batch.Transmit();
+  complete_ = batch.Transmit(reads);
   if (!complete_) return Outcome::kNoAnswer;
   for (size_t row = 0; row < layout.RowCount(); ++row) {
     const int p = layout.ChipPortOfRow(row);
@@ -129,11 +135,11 @@ std::optional<GroupDialog> Dot1qVlan::EditGroupDialog(size_t row, Outcome& outco
     return std::nullopt;
   }
   // The VIDs in use come from the list; a list with lost replies cannot vouch for them.
-  if (!Complete() && (outcome = Fill()) != Outcome::kDone) {
+  if (!Complete() && (outcome = Fill(BatchReads::kConfirmed)) != Outcome::kDone) {
     if (outcome == Outcome::kNoAnswer) outcome = c_.Unanswered();
     return std::nullopt;
   }
-  const auto entry = ReadDot1qEntry(e);
+  const auto entry = ReadDot1qEntry(e, BatchReads::kConfirmed);
   if (!entry) {
     outcome = c_.Unanswered();
     return std::nullopt;
@@ -176,7 +182,7 @@ std::optional<GroupChooser> Dot1qVlan::MapDialog(size_t row, Outcome& outcome) {
     outcome = c_.connection.State().connected ? c_.Unanswered() : Outcome::kSwitchLost;
     return std::nullopt;
   }
-  if (!Complete() && (outcome = Fill()) != Outcome::kDone) {
+  if (!Complete() && (outcome = Fill(BatchReads::kConfirmed)) != Outcome::kDone) {
     if (outcome == Outcome::kNoAnswer) outcome = c_.Unanswered();
     return std::nullopt;
   }
@@ -198,7 +204,7 @@ Outcome Dot1qVlan::ApplyMap(size_t row, const GroupChooser& chooser) {
   if (!entry || b < 0) return Outcome::kNotConfirmed;
   VlanBatch batch(c_.Engine());
   QueuePortIndexes(batch, c_.Layout().PortSlots());
-  if (!batch.Transmit()) return c_.Unanswered();
+  if (!batch.Transmit(BatchReads::kConfirmed)) return c_.Unanswered();
   uint32_t ports = 1u << b;
   if (trunkMask_ >> b & 1) {
     c_.prompter.Inform(Message(MessageId::kTrunkSharesVlanGroup));
@@ -207,9 +213,11 @@ Outcome Dot1qVlan::ApplyMap(size_t row, const GroupChooser& chooser) {
   for (int p = 0; p < c_.Layout().PortSlots(); ++p)
     if (ports >> p & 1) SetPortIndex(batch, p, *entry);
   batch.Flush();
-  const Outcome filled = Fill();
-  if (filled != Outcome::kDone) return filled;
-  return mapping_.at(row).entry == *entry ? Outcome::kDone : Outcome::kNotVerified;
+  return ReadBack(c_.Engine(), [&] {
+    const Outcome filled = Fill();
+    if (filled != Outcome::kDone) return filled;
+    return mapping_.at(row).entry == *entry ? Outcome::kDone : Outcome::kNotVerified;
+  });
 }
 
 }  // namespace velkor

@@ -8,6 +8,7 @@
 #include "pages/vlan/group_dialog.h"
 #include "pages/vlan/vlan_context.h"
 #include "pages/vlan/vlan_table.h"
+#include "transport/confirmed_read.h"
 
 namespace velkor {
 
@@ -38,12 +39,13 @@ class Dot1qVlan {
   Dot1qVlan(VlanContext& context, const VlanTable& table) : c_(context), table_(table) {}
 
   // Entry e as the chip holds it; none when a read was lost.
-  std::optional<VlanEntry> ReadDot1qEntry(int e);
+  std::optional<VlanEntry> ReadDot1qEntry(int e, BatchReads reads);
   // Writes one group and reads it back (a difference ends the connection); the ports of a cleared
   // group move to group 1. A VID without members, or members without a VID, are not written.
   Outcome WriteDot1qEntry(int e, int vid, uint32_t members);
 
-  Outcome Fill();
+  // A fill whose groups decide a change reads kConfirmed.
+  Outcome Fill(BatchReads reads = BatchReads::kShown);
   const std::vector<Dot1qGroupRow>& Groups() const { return groups_; }
   const std::vector<Dot1qMapRow>& Mapping() const { return mapping_; }
   Dot1qGroupMenu MenuPopup(std::optional<size_t> row) const;

@@ -3,6 +3,7 @@
 #include "device/message_table.h"
 #include "device/model.h"
 #include "device/port_captions.h"
+#include "pages/ports/read_back.h"
 #include "pages/ports/trunk_groups.h"
 #include "pages/vlan/vlan_batch.h"
 #include "pages/vlan/vlan_decode.h"
@@ -36,7 +37,7 @@ std::string PeersText(const PortLayout& layout, uint32_t members, int self) {
 
 }  // namespace
 
-Outcome PortVlan::ReadPortBasedTable() {
+Outcome PortVlan::ReadPortBasedTable(BatchReads reads) {
   table_.Clear();
   if (!c_.connection.State().connected) return Outcome::kSwitchLost;
   VlanBatch batch(c_.Engine());
@@ -44,7 +45,7 @@ Outcome PortVlan::ReadPortBasedTable() {
     batch.Queue(LowMembers(e));
     batch.Queue(HighMembers(e));
   }
-  if (!batch.Transmit()) return Outcome::kNoAnswer;
+  if (!batch.Transmit(reads)) return Outcome::kNoAnswer;
   const PortLayout& layout = c_.Layout();
   const int model = c_.ModelCode();
   for (size_t row = 0; row < layout.RowCount(); ++row) {
@@ -64,21 +65,25 @@ Outcome PortVlan::WritePortBasedTable() {
     if (high) engine.WriteRegister(HighMembers(e), members >> 16);
   }
   // One batch reads every entry back: the same registers, in one exchange.
-  VlanBatch batch(engine);
-  for (int e = 0; e < kEntries; ++e) {
-    batch.Queue(LowMembers(e));
-    batch.Queue(HighMembers(e));
-  }
-  if (!batch.Transmit()) return c_.Unanswered(Outcome::kNotVerified);
-  for (int e = 0; e < kEntries; ++e)
-    if (!table_.EntryMatches(e, batch.Value(HighMembers(e)) << 16 | (batch.Value(LowMembers(e)) & 0xFFFF)))
-      return c_.WriteFailed();
-  return Outcome::kDone;
+  const Outcome back = ReadBack(engine, [&] {
+    VlanBatch batch(engine);
+    for (int e = 0; e < kEntries; ++e) {
+      batch.Queue(LowMembers(e));
+      batch.Queue(HighMembers(e));
+    }
+    if (!batch.Transmit()) return Outcome::kNoAnswer;
+    for (int e = 0; e < kEntries; ++e)
+      if (!table_.EntryMatches(e, batch.Value(HighMembers(e)) << 16 | (batch.Value(LowMembers(e)) & 0xFFFF)))
+        return Outcome::kNotVerified;
+    return Outcome::kDone;
+  });
+  if (back == Outcome::kNoAnswer) return c_.Unanswered(Outcome::kNotVerified);
+  return back == Outcome::kNotVerified ? c_.WriteFailed() : back;
 }
 
-Outcome PortVlan::Fill() {
+Outcome PortVlan::Fill(BatchReads reads) {
   rows_.clear();
-  const Outcome read = ReadPortBasedTable();
+  const Outcome read = ReadPortBasedTable(reads);
   if (read != Outcome::kDone) return read;
   const PortLayout& layout = c_.Layout();
   for (size_t row = 0; row < layout.RowCount(); ++row) {
@@ -111,7 +116,7 @@ std::optional<PortMemberDialog> PortVlan::EditPortDialog(size_t row, Outcome& ou
     return std::nullopt;
   }
   // The image is read afresh: the dialog and the change build on what the chip holds now.
-  if ((outcome = ReadPortBasedTable()) != Outcome::kDone) {
+  if ((outcome = ReadPortBasedTable(BatchReads::kConfirmed)) != Outcome::kDone) {
     if (outcome == Outcome::kNoAnswer) outcome = c_.Unanswered();
     return std::nullopt;
   }
@@ -144,7 +149,7 @@ Outcome PortVlan::ApplyEditPort(const PortMemberDialog& dialog) {
 }
 
 std::optional<PortMemberDialog> PortVlan::AddGroupDialog(Outcome& outcome) {
-  if ((outcome = ReadPortBasedTable()) != Outcome::kDone) {
+  if ((outcome = ReadPortBasedTable(BatchReads::kConfirmed)) != Outcome::kDone) {
     if (outcome == Outcome::kNoAnswer) outcome = c_.Unanswered();
     return std::nullopt;
   }

@@ -7,6 +7,7 @@
 #include "pages/vlan/member_dialog.h"
 #include "pages/vlan/vlan_context.h"
 #include "pages/vlan/vlan_table.h"
+#include "transport/confirmed_read.h"
 
 namespace velkor {
 
@@ -28,12 +29,13 @@ class PortVlan {
  public:
   PortVlan(VlanContext& context, VlanTable& table) : c_(context), table_(table) {}
 
-  // The table image from the chip; kNoAnswer (image cleared) when a read was lost.
-  Outcome ReadPortBasedTable();
+  // The table image from the chip; kNoAnswer (image cleared) when a read was lost. An image that an
+  // edit or a check builds on is read kConfirmed.
+  Outcome ReadPortBasedTable(BatchReads reads);
   // Writes the image and reads it back; a difference ends the connection.
   Outcome WritePortBasedTable();
 
-  Outcome Fill();
+  Outcome Fill(BatchReads reads = BatchReads::kShown);
   const std::vector<PortVlanRow>& Rows() const { return rows_; }
   PortVlanMenu MenuPopup(bool rowSelected) const;
 

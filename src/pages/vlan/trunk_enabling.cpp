@@ -50,7 +50,7 @@ Outcome TrunkEnabling::Enable(int chipPort, ResetNotice notice) {
   VlanBatch batch(c_.Engine());
   batch.Queue(kTrunkEnableRegister);
   QueueMemberRegisters(batch);
-  if (!batch.Transmit()) return Lost();
+  if (!batch.Transmit(BatchReads::kConfirmed)) return Lost();
   const uint32_t bit = 1u << group;
   const uint32_t enabled = batch.Value(kTrunkEnableRegister);
   if (enabled & bit) return Outcome::kDone;
@@ -76,7 +76,7 @@ Outcome TrunkEnabling::Disable(const std::vector<int>& chipPorts) {
   if (bits == 0) return Outcome::kRefused;
   VlanBatch batch(c_.Engine());
   batch.Queue(kTrunkEnableRegister);
-  if (!batch.Transmit()) return Lost();
+  if (!batch.Transmit(BatchReads::kConfirmed)) return Lost();
   batch.SetBits(kTrunkEnableRegister, bits, 0);
   batch.Flush();
   const std::optional<uint32_t> after = c_.Read(kTrunkEnableRegister);
@@ -88,7 +88,7 @@ Outcome TrunkEnabling::ResetTrunkMembers() {
   if (!c_.connection.CheckConnection()) return Outcome::kSwitchLost;
   VlanBatch batch(c_.Engine());
   QueueMemberRegisters(batch);
-  if (!batch.Transmit()) return Lost();
+  if (!batch.Transmit(BatchReads::kConfirmed)) return Lost();
   const TrunkMembers trunked = ReadTrunkMembers(c_.connection, c_.Engine(), c_.Layout());
   if (!trunked.ok) return Lost();
   ResetMembers(batch, trunked.mask);

@@ -52,7 +52,7 @@ Outcome CheckDot1q(VlanContext& c, VlanTable& table, uint32_t trunk, bool untagg
   if (untaggedAdmitted) {
     VlanBatch batch(c.Engine());
     for (int p = 0; p < slots; ++p) batch.Queue(PortIndexRegister(p));
-    if (!batch.Transmit()) return c.Unanswered();
+    if (!batch.Transmit(BatchReads::kConfirmed)) return c.Unanswered();
     if (!AllAlike(ports, [&](int p) { return PortVlanIndexOf(batch.Values(), p); })) {
       c.prompter.Refuse(Message(MessageId::kMapTrunkToOneGroupFirst));
       return Outcome::kRefused;
@@ -63,7 +63,7 @@ Outcome CheckDot1q(VlanContext& c, VlanTable& table, uint32_t trunk, bool untagg
     rules.Queue(TagRegister(p));
     rules.Queue(InsertRegister(p));
   }
-  if (!rules.Transmit()) return c.Unanswered();
+  if (!rules.Transmit(BatchReads::kConfirmed)) return c.Unanswered();
   const auto ruleOf = [&](int p) {
     return rules.Bits(TagRegister(p), 0x3, TagShift(p)) << 1 |
            ((rules.Value(InsertRegister(p)) & InsertBit(p)) != 0);
@@ -86,7 +86,7 @@ bool ReadDot1qMembers(VlanContext& context, VlanTable& table) {
     batch.Queue(LowMembers(e));
     batch.Queue(HighMembers(e));
   }
-  if (!batch.Transmit()) return false;
+  if (!batch.Transmit(BatchReads::kConfirmed)) return false;
   for (int e = 0; e < kEntries; ++e)
     table.SetEntry(e, 0, batch.Value(HighMembers(e)) << 16 | (batch.Value(LowMembers(e)) & 0xFFFF));
   return true;
@@ -116,7 +116,7 @@ Outcome CheckTrunkVlanConsistency(VlanContext& context, VlanTables& tables, uint
   if (on && dot1q) return CheckDot1q(context, tables.dot1q, trunk, !dropUntagged);
   if (!on || dropUntagged) return Outcome::kDone;
   PortVlan portBased(context, tables.portBased);
-  if (portBased.ReadPortBasedTable() != Outcome::kDone) return context.Unanswered();
+  if (portBased.ReadPortBasedTable(BatchReads::kConfirmed) != Outcome::kDone) return context.Unanswered();
   const int row = FindSplittingEntry(tables.portBased, context.Layout(), trunk);
   return row < 0 ? Outcome::kDone : RefuseRow(context, row);
 }

@@ -19,8 +19,8 @@ class VlanBatch {
     batch_.Queue(reg);
   }
   // Transmits; false when a queued register stayed unanswered.
-  bool Transmit() {
-    batch_.Transmit();
+  bool Transmit(BatchReads reads = BatchReads::kShown) {
+    batch_.Transmit(reads);
     for (uint16_t reg : queued_)
       if (!batch_.Value(reg)) return false;
     return true;

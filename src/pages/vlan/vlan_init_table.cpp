@@ -60,7 +60,8 @@ Outcome InitVlanTable(VlanContext& c, VlanMode target) {
       batch.Queue(EntryVid(e));
       batch.Queue(MemberRegister(e, p));
     }
-  if (!batch.Transmit()) return Outcome::kNoAnswer;
+  // Written back with the mode's fields changed: the other bits must be what the chip holds.
+  if (!batch.Transmit(BatchReads::kConfirmed)) return Outcome::kNoAnswer;
 
   for (int e = 0; e < kEntries; ++e) {
     batch.SetBits(EntryVid(e), kVidMask, target == VlanMode::kDot1q && e == 0 ? 1 : 0);

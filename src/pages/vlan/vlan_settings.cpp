@@ -3,6 +3,7 @@
 #include "device/message_table.h"
 #include "device/model.h"
 #include "device/port_captions.h"
+#include "pages/ports/read_back.h"
 #include "pages/ports/trunk_groups.h"
 #include "pages/vlan/vlan_id.h"
 #include "pages/vlan/vlan_init_table.h"
@@ -37,14 +38,14 @@ std::optional<uint32_t> VlanSettings::ReadControl() {
   return read.answered ? std::optional(read.value) : std::nullopt;
 }
 
-Outcome VlanSettings::Fill() {
+Outcome VlanSettings::Fill(BatchReads reads) {
   if (!c_.connection.State().connected) return Outcome::kSwitchLost;
   const PortLayout& layout = c_.Layout();
   const int model = c_.ModelCode();
   VlanBatch batch(c_.Engine());
   QueueTagRegisters(batch, layout.PortSlots(), model != kModelG26A);
   batch.Queue(kControl);
-  const bool answered = batch.Transmit();
+  const bool answered = batch.Transmit(reads);
 
   state_.modeRead = answered;
   state_.leakyShown = state_.insertShown = model != kModelG26A;
@@ -87,9 +88,11 @@ void VlanSettings::FillManagementVid() {
 }
 
 Outcome VlanSettings::Refilled(const std::function<bool(const VlanPageState&)>& took) {
-  const Outcome outcome = Fill();
-  if (outcome != Outcome::kDone) return outcome;
-  return took(state_) ? Outcome::kDone : Outcome::kNotVerified;
+  return ReadBack(c_.Engine(), [&] {
+    const Outcome outcome = Fill();
+    if (outcome != Outcome::kDone) return outcome;
+    return took(state_) ? Outcome::kDone : Outcome::kNotVerified;
+  });
 }
 
 Outcome VlanSettings::ApplyVlanMode(VlanMode target) {
@@ -141,7 +144,7 @@ Outcome VlanSettings::SetDropUntagged(bool drop) {
   // Read before anything is written, so that a lost reply leaves the switch as it was.
   VlanBatch batch(c_.Engine());
   QueueTagRegisters(batch, layout.PortSlots(), true);
-  if (!batch.Transmit()) return c_.Unanswered();
+  if (!batch.Transmit(BatchReads::kConfirmed)) return c_.Unanswered();
   c_.Engine().WriteRegister(kControl, *control | kDropUntaggedBit);
   const std::string insertText(Message(MessageId::kInsertVlanTag));
   int converted = 0;
@@ -184,7 +187,7 @@ Outcome VlanSettings::SetTagRules(const std::vector<size_t>& rows, TagRule rule)
   const int model = c_.ModelCode();
   VlanBatch batch(c_.Engine());
   QueueTagRegisters(batch, layout.PortSlots(), true);
-  if (!batch.Transmit()) return c_.Unanswered();
+  if (!batch.Transmit(BatchReads::kConfirmed)) return c_.Unanswered();
   bool told = false;
   for (size_t row : rows) {
     const int b = layout.ChipPortOfRow(row);
@@ -199,11 +202,13 @@ Outcome VlanSettings::SetTagRules(const std::vector<size_t>& rows, TagRule rule)
       if (ports >> p & 1) SetTagRule(batch, p, rule);
   }
   batch.Flush();
-  if (Fill() == Outcome::kSwitchLost) return Outcome::kSwitchLost;
   const std::string wanted = TagRuleText(model, static_cast<uint32_t>(rule), rule == TagRule::kInsert);
-  for (size_t row : rows)
-    if (row >= state_.tagRows.size() || state_.tagRows[row].rule != wanted) return Outcome::kNotVerified;
-  return Outcome::kDone;
+  return ReadBack(c_.Engine(), [&] {
+    if (Fill() == Outcome::kSwitchLost) return Outcome::kSwitchLost;
+    for (size_t row : rows)
+      if (row >= state_.tagRows.size() || state_.tagRows[row].rule != wanted) return Outcome::kNotVerified;
+    return Outcome::kDone;
+  });
 }
 
 Outcome VlanSettings::SetManagementVid(std::string_view text) {
@@ -218,10 +223,12 @@ Outcome VlanSettings::SetManagementVid(std::string_view text) {
   if (!before.answered) return c_.Unanswered();
   engine.WriteRegister(kManagementVid, (before.value & kVidKeepMask) | static_cast<uint32_t>(*vid));
   engine.GetClock().SleepMs(kVidSettleMs);
-  const RegisterRead after = engine.ReadRegister(kManagementVid);
-  if (!after.answered) return c_.Unanswered();
-  state_.managementVid = static_cast<int>(after.value & kVidMask);
-  return *state_.managementVid == *vid ? Outcome::kDone : Outcome::kNotVerified;
+  return ReadBack(engine, [&] {
+    const RegisterRead after = engine.ReadRegister(kManagementVid);
+    if (!after.answered) return c_.Unanswered();
+    state_.managementVid = static_cast<int>(after.value & kVidMask);
+    return *state_.managementVid == *vid ? Outcome::kDone : Outcome::kNotVerified;
+  });
 }
 
 }  // namespace velkor

@@ -9,6 +9,7 @@
 #include "pages/vlan/tag_rules.h"
 #include "pages/vlan/vlan_context.h"
 #include "pages/vlan/vlan_mode.h"
+#include "transport/confirmed_read.h"
 
 namespace velkor {
 
@@ -52,7 +53,8 @@ class VlanSettings {
 
   // A new connection: the mode is unknown until the first fill.
   void Connected();
-  Outcome Fill();
+  // A fill whose mode and rules decide a change reads kConfirmed.
+  Outcome Fill(BatchReads reads = BatchReads::kShown);
   const VlanPageState& State() const { return state_; }
   VlanMode Mode() const { return mode_; }
 
