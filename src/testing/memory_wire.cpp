@@ -44,6 +44,11 @@ class MemoryWire::Channel final : public CaptureChannel {
 
   void Receive(const TimedFrame& frame) {
     if (queue_.size() >= kChannelBufferFrames) return;
+    // Frames mostly come in the order they arrive: no search for those.
+    if (queue_.empty() || queue_.back().atUs <= frame.atUs) {
+      queue_.push_back(frame);
+      return;
+    }
     auto at = std::upper_bound(queue_.begin(), queue_.end(), frame.atUs,
                                [](uint64_t t, const TimedFrame& f) { return t < f.atUs; });
     queue_.insert(at, frame);
