@@ -67,10 +67,13 @@ class MemoryWire::Channel final : public CaptureChannel {
     return delivered;
   }
 
+  // The queue is in order of arrival: what comes after a frame still on its way has not arrived.
   bool HasArrived(uint64_t now) const {
-    return std::any_of(queue_.begin(), queue_.end(), [&](const TimedFrame& f) {
-      return f.atUs <= now && (!filter_ || filter_->Matches(f.bytes));
-    });
+    for (const TimedFrame& f : queue_) {
+      if (f.atUs > now) return false;
+      if (!filter_ || filter_->Matches(f.bytes)) return true;
+    }
+    return false;
   }
 
   uint64_t FirstArrival() const {
