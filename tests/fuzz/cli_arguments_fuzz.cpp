@@ -42,8 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
           fuzz::Require((*rows)[i] < layout.RowCount() && (i == 0 || (*rows)[i - 1] < (*rows)[i]));
       }
     }
-    for (int column = 0; column < static_cast<int>(kPortColumnCount); ++column)
-      (void)cli::ParseSettingValue(static_cast<PortColumn>(column), a);
+    // The columns port-set takes values for: --state, --rx, --tx, --speed and --flow.
+    for (const PortColumn column :
+         {PortColumn::kSwitch, PortColumn::kRx, PortColumn::kTx, PortColumn::kSpeed, PortColumn::kFlow})
+      (void)cli::ParseSettingValue(column, a);
   }
   return 0;
 }
