@@ -19,7 +19,8 @@ using RegisterValues = std::function<std::optional<uint32_t>(uint16_t reg)>;
 // The registers a configuration block holds, as the chip loads them at power-up. The key register
 // and the placeholder word are no settings and have no value here.
 inline RegisterValues ImageRegisterValues(const ConfigImage& block) {
-  // One sorted table rather than a node per register: a configuration is read whole, and often.
+  // One sorted table rather than a hash node per register (the map names each register once): the
+  // settings of one configuration look up hundreds of registers.
   std::vector<std::pair<uint16_t, uint32_t>> words;
   words.reserve(kConfigBlockSize / 2);
   ForEachImageRegister([&](size_t, uint16_t reg, size_t offset) {
