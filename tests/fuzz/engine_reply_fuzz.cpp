@@ -16,9 +16,9 @@ using namespace velkor;
 
 constexpr uint64_t kArrivalStepUs = 100;
 
-// Answers each get the host sends with the input's next frame, up to a few hundred microseconds
-// later. Once the input has run out it answers at once, as a switch would, so that no read waits
-// out its asks on silence the input did not ask for.
+// Answers each get the host sends with the input's next frame, up to 1.5 ms later. Once the input
+// has run out it answers at once, as a switch would, so that no read waits out its asks on a
+// silence the input did not ask for.
 class ScriptedSegment final : public WireEndpoint {
  public:
   void Start(std::vector<fuzz::FuzzFrame> frames) {

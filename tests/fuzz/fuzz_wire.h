@@ -12,7 +12,8 @@
 
 namespace velkor::fuzz {
 
-// How far apart the flags of a frame (their high four bits) may put its arrival.
+// The high four bits of a frame's flags delay it by fewer than this many steps (each target sets
+// the step).
 inline constexpr int kArrivalSteps = 16;
 
 struct FuzzWire {
