@@ -69,7 +69,8 @@ int Show(CommandContext& c) {
     record.push_back({"model", std::string(maintenance.Transfer().ModelName())});
     settings = ConfigSettings(*image, SwitchOwner(c));
   }
-  for (const NamedSetting& s : settings) record.push_back({s.name, FieldValue(s.value)});
+  record.reserve(record.size() + settings.size());
+  for (NamedSetting& s : settings) record.push_back({std::move(s.name), FieldValue(s.value)});
   c.out.Object(record);
   return kExitOk;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <unordered_map>
 #include <vector>
 
 #include "device/message_table.h"
@@ -157,20 +158,25 @@ constexpr InputWord kInputWords[] = {{MessageId::kNoLimit, "none"},
 }  // namespace
 
 std::optional<std::string> MessageKeyword(std::string_view utf8) {
-  for (size_t n = 0; n < kMessageCount; ++n) {
-    if (Message(n) != utf8) continue;
-    for (const InputWord& input : kInputWords)
-      if (static_cast<size_t>(input.id) == n) return input.word;
-    std::string keyword;
-    for (char c : kEnglish[n]) {
-      if (c == ' ' || c == '-')
-        keyword += '_';
-      else if (c != '<' && c != '>')
-        keyword += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return keyword;
+  // Every value printed as JSON is looked up: each text leads to the first message that reads so.
+  static const std::unordered_map<std::string_view, size_t> numbers = [] {
+    std::unordered_map<std::string_view, size_t> first;
+    for (size_t n = 0; n < kMessageCount; ++n) first.emplace(Message(n), n);
+    return first;
+  }();
+  const auto found = numbers.find(utf8);
+  if (found == numbers.end()) return std::nullopt;
+  const size_t n = found->second;
+  for (const InputWord& input : kInputWords)
+    if (static_cast<size_t>(input.id) == n) return input.word;
+  std::string keyword;
+  for (char c : kEnglish[n]) {
+    if (c == ' ' || c == '-')
+      keyword += '_';
+    else if (c != '<' && c != '>')
+      keyword += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   }
-  return std::nullopt;
+  return keyword;
 }
 
 std::string WithEnglishMessages(std::string_view utf8) {

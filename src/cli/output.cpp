@@ -12,18 +12,24 @@ namespace velkor::cli {
 
 std::string JsonString(const std::string& s) {
   std::string out = "\"";
-  for (unsigned char c : s) {
+  out.reserve(s.size() + 2);
+  // Runs of characters that need no escape are copied whole.
+  size_t plain = 0;
+  for (size_t i = 0; i < s.size(); ++i) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    if (c != '"' && c != '\\' && c >= 0x20) continue;
+    out.append(s, plain, i - plain);
+    plain = i + 1;
     if (c == '"' || c == '\\') {
       out += '\\';
       out += static_cast<char>(c);
-    } else if (c < 0x20) {
+    } else {
       char esc[8];
       std::snprintf(esc, sizeof esc, "\\u%04x", c);
       out += esc;
-    } else {
-      out += static_cast<char>(c);
     }
   }
+  out.append(s, plain);
   return out + "\"";
 }
 

@@ -1,6 +1,7 @@
 #include "cli/port_page.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 
 namespace velkor::cli {
@@ -44,6 +45,20 @@ std::vector<std::string> Forms(const PortSettingItem& item) {
   return forms;
 }
 
+using NamedItem = std::pair<PortSettingItem, std::vector<std::string>>;
+
+// The items of column's menu (for the speed, then the full gigabit one) with their forms, built once.
+const std::vector<NamedItem>& NamedItems(PortColumn column) {
+  static const auto columns = [] {
+    std::array<std::vector<NamedItem>, kPortColumnCount> named;
+    for (const PortSettingItem& item : PortSettingItems())
+      named[static_cast<size_t>(item.column)].emplace_back(item, Forms(item));
+    named[static_cast<size_t>(PortColumn::kSpeed)].emplace_back(kFullGigabitItem, Forms(kFullGigabitItem));
+    return named;
+  }();
+  return columns[static_cast<size_t>(column)];
+}
+
 }  // namespace
 
 std::optional<size_t> CtlPortPage::FocusedRow() const {
@@ -51,15 +66,9 @@ std::optional<size_t> CtlPortPage::FocusedRow() const {
 }
 
 std::optional<PortSettingItem> ParseSettingValue(PortColumn column, const std::string& text) {
-  std::vector<PortSettingItem> candidates;
-  for (const PortSettingItem& item : PortSettingItems())
-    if (item.column == column) candidates.push_back(item);
-  if (column == PortColumn::kSpeed) candidates.push_back(kFullGigabitItem);
   const std::string wanted = Normalized(text);
-  for (const PortSettingItem& item : candidates) {
-    const std::vector<std::string> forms = Forms(item);
+  for (const auto& [item, forms] : NamedItems(column))
     if (std::find(forms.begin(), forms.end(), wanted) != forms.end()) return item;
-  }
   return std::nullopt;
 }
 

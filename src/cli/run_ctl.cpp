@@ -68,7 +68,8 @@ void Usage(std::ostream& s) {
 }
 
 std::optional<Command> Find(const std::string& name) {
-  for (const Command& command : AllCommands())
+  static const std::vector<Command> all = AllCommands();
+  for (const Command& command : all)
     if (name == command.name) return command;
   return std::nullopt;
 }

@@ -4,22 +4,55 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <string>
+#include <vector>
 
 namespace velkor {
 
 namespace {
 
-// One conversion descriptor per call: conversions are rare and short.
+const iconv_t kNoDescriptor = reinterpret_cast<iconv_t>(-1);
+
+// Opening a descriptor costs far more than converting a description, and one configuration holds
+// 25 of them: each thread keeps one descriptor per pair of character sets (none, should the system
+// have no converter) and starts every conversion from its initial state.
+class Descriptors {
+ public:
+  Descriptors() = default;
+  Descriptors(const Descriptors&) = delete;
+  Descriptors& operator=(const Descriptors&) = delete;
+  ~Descriptors() {
+    for (const Open& o : open_)
+      if (o.cd != kNoDescriptor) iconv_close(o.cd);
+  }
+
+  iconv_t Get(const char* to, const char* from) {
+    auto at =
+        std::find_if(open_.begin(), open_.end(), [&](const Open& o) { return o.to == to && o.from == from; });
+    if (at == open_.end()) at = open_.insert(open_.end(), {to, from, iconv_open(to, from)});
+    if (at->cd != kNoDescriptor) iconv(at->cd, nullptr, nullptr, nullptr, nullptr);
+    return at->cd;
+  }
+
+ private:
+  struct Open {
+    std::string to, from;
+    iconv_t cd;
+  };
+  // A handful at most: the descriptions' GBK, the terminal's character set.
+  std::vector<Open> open_;
+};
+
+iconv_t Descriptor(const char* to, const char* from) {
+  thread_local Descriptors descriptors;
+  return descriptors.Get(to, from);
+}
+
 class Converter {
  public:
-  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-  ~Converter() {
-    if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
-  }
-  Converter(const Converter&) = delete;
-  Converter& operator=(const Converter&) = delete;
+  Converter(const char* to, const char* from) : cd_(Descriptor(to, from)) {}
 
-  bool Usable() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+  bool Usable() const { return cd_ != kNoDescriptor; }
 
   enum class Stop { kDone, kInvalid, kIncomplete };
 
@@ -57,7 +90,7 @@ class Converter {
   }
 
  private:
-  iconv_t cd_;
+  const iconv_t cd_;
 };
 
 }  // namespace

@@ -44,7 +44,8 @@ std::string PanelNames(const PortLayout& layout, uint32_t mask, int self) {
   for (size_t row = 0; row < layout.RowCount(); ++row) {
     const int p = layout.ChipPortOfRow(row);
     if (p < 0 || p == self || !(mask >> p & 1)) continue;
-    names += (names.empty() ? "" : ",") + PanelName(layout, row);
+    if (!names.empty()) names += ',';
+    names += PanelName(layout, row);
   }
   return names;
 }

@@ -44,6 +44,11 @@ class MemoryWire::Channel final : public CaptureChannel {
 
   void Receive(const TimedFrame& frame) {
     if (queue_.size() >= kChannelBufferFrames) return;
+    // Frames mostly come in the order they arrive: no search for those.
+    if (queue_.empty() || queue_.back().atUs <= frame.atUs) {
+      queue_.push_back(frame);
+      return;
+    }
     auto at = std::upper_bound(queue_.begin(), queue_.end(), frame.atUs,
                                [](uint64_t t, const TimedFrame& f) { return t < f.atUs; });
     queue_.insert(at, frame);
@@ -62,10 +67,13 @@ class MemoryWire::Channel final : public CaptureChannel {
     return delivered;
   }
 
+  // The queue is in order of arrival: what comes after a frame still on its way has not arrived.
   bool HasArrived(uint64_t now) const {
-    return std::any_of(queue_.begin(), queue_.end(), [&](const TimedFrame& f) {
-      return f.atUs <= now && (!filter_ || filter_->Matches(f.bytes));
-    });
+    for (const TimedFrame& f : queue_) {
+      if (f.atUs > now) return false;
+      if (!filter_ || filter_->Matches(f.bytes)) return true;
+    }
+    return false;
   }
 
   uint64_t FirstArrival() const {

@@ -1,13 +1,15 @@
 #include "transport/mac.h"
 
-#include <cstdio>
-
 namespace velkor {
 
+// Every hello reply is kept with two of these: no printf machinery for six bytes.
 std::string FormatMac(const Mac& mac) {
-  char text[18];
-  std::snprintf(text, sizeof text, "%.2X:%.2X:%.2X:%.2X:%.2X:%.2X", mac[0], mac[1], mac[2], mac[3], mac[4],
-                mac[5]);
+  constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string text(17, ':');
+  for (size_t i = 0; i < mac.size(); ++i) {
+    text[3 * i] = kDigits[mac[i] >> 4];
+    text[3 * i + 1] = kDigits[mac[i] & 0xF];
+  }
   return text;
 }
 

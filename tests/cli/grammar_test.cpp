@@ -199,5 +199,10 @@ TEST_F(GrammarTest, AsciiTerminalGetsMessageNumbersWithTheirEnglishMeaning) {
   for (const auto* text : {&out, &err}) EXPECT_EQ(text->str().find('?'), std::string::npos) << text->str();
 }
 
+TEST(JsonText, EscapesQuotesBackslashesAndControlCharactersOnly) {
+  EXPECT_EQ(JsonString("端口 \"1\"\\\t\x01."), "\"端口 \\\"1\\\"\\\\\\u0009\\u0001.\"");
+  EXPECT_EQ(JsonString(""), "\"\"");
+}
+
 }  // namespace
 }  // namespace velkor::cli

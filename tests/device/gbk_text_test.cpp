@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace velkor {
@@ -18,6 +19,14 @@ TEST(GbkText, AConverterThatCannotBeOpenedStillEnds) {
   EXPECT_EQ(TextToUtf8(field, "NO-SUCH-CHARSET"), "Port??");
   EXPECT_EQ(TextToUtf8({}, "NO-SUCH-CHARSET"), "");
   EXPECT_EQ(Utf8ToCharset("机房", "NO-SUCH-CHARSET"), "机房");
+}
+
+// Converters are kept between conversions: one that ended in a stateful character set's shifted
+// state must not change how the next one starts.
+TEST(GbkText, EachConversionStartsAfresh) {
+  const std::string first = Utf8ToCharset("机房", "ISO-2022-JP");
+  EXPECT_EQ(first.substr(0, 3), "\x1B$B");
+  EXPECT_EQ(Utf8ToCharset("机房", "ISO-2022-JP"), first);
 }
 
 }  // namespace

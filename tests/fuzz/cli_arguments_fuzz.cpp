@@ -1,6 +1,7 @@
 // The command line's parsers: the option parser, numbers, --watch, port lists on the layouts of
 // the switches, port-setting values and VLAN ids. Arguments are the input split at zero bytes.
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -33,17 +34,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   } else {
     fuzz::Require(!error.empty());
   }
-  for (const std::string& a : args) {
+  // Each argument is also a number, a VLAN id, a port list on one of the layouts and a value for one
+  // of the columns port-set takes (--state, --rx, --tx, --speed, --flow), layouts and columns in
+  // turn from argument to argument: the parsers read one text at a time, so every argument need not
+  // meet every one of them.
+  constexpr PortColumn kColumns[] = {PortColumn::kSwitch, PortColumn::kRx, PortColumn::kTx,
+                                     PortColumn::kSpeed, PortColumn::kFlow};
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
     if (const auto n = cli::ParseNumber(a, 0xFFFF)) fuzz::Require(*n <= 0xFFFF);
     if (const auto vid = ParseVlanId(a)) fuzz::Require(*vid >= 1 && *vid <= 4094);
-    for (const PortLayout& layout : layouts) {
-      if (const auto rows = cli::ParsePortList(a, layout, error)) {
-        for (size_t i = 0; i < rows->size(); ++i)
-          fuzz::Require((*rows)[i] < layout.RowCount() && (i == 0 || (*rows)[i - 1] < (*rows)[i]));
-      }
+    const PortLayout& layout = layouts[i % layouts.size()];
+    if (const auto rows = cli::ParsePortList(a, layout, error)) {
+      for (size_t r = 0; r < rows->size(); ++r)
+        fuzz::Require((*rows)[r] < layout.RowCount() && (r == 0 || (*rows)[r - 1] < (*rows)[r]));
     }
-    for (int column = 0; column < static_cast<int>(kPortColumnCount); ++column)
-      (void)cli::ParseSettingValue(static_cast<PortColumn>(column), a);
+    (void)cli::ParseSettingValue(kColumns[i % std::size(kColumns)], a);
   }
   return 0;
 }

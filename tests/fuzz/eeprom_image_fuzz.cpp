@@ -1,13 +1,12 @@
 // An EEPROM image for the writer is any file: every field the system reads from it after the write
 // (model byte, descriptions, configuration block) must decode, and its export must decode back to
-// what was exported.
+// what was exported. The settings include the descriptions, each slot of the model's ports.
 #include <algorithm>
 #include <cstdint>
 #include <span>
 
 #include "device/config_file.h"
 #include "device/eeprom_layout.h"
-#include "device/gbk_text.h"
 #include "fuzz_frames.h"
 #include "pages/config/config_settings.h"
 
@@ -19,10 +18,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ConfigFileImage image;
   image.fill(0xFF);
   std::copy_n(data, std::min(size, image.size()), image.begin());
-  volatile size_t sink = GbkToUtf8(std::span(image).subspan(kSwitchDescriptionAddress, 22)).size();
-  for (size_t port = 0; port < 24; ++port)
-    sink = sink + GbkToUtf8(std::span(image).subspan(PortDescriptionAddress(port), 8)).size();
-  (void)sink;
   const std::string_view name = ConfigModelName(image[kEepromModelByte] & kModelByteCodeBits);
   ConfigSettings(image, FileOwner({name, image}));
   const std::vector<uint8_t> file = EncodeConfigFile(name, image);

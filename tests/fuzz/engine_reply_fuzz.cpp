@@ -3,74 +3,101 @@
 // and a batch entry only by one for its own.
 #include <cstdint>
 #include <set>
-#include <sstream>
 #include <utility>
 
 #include "fuzz_frames.h"
-#include "testing/memory_wire.h"
-#include "testing/virtual_clock.h"
-#include "transport/transport_session.h"
+#include "fuzz_wire.h"
+#include "transport/discovery.h"
+#include "transport/register_engine.h"
 
 namespace {
 
 using namespace velkor;
 
-// Answers every frame the host sends with the input's next frame, a few microseconds later.
+constexpr uint64_t kArrivalStepUs = 100;
+
+// Answers each get the host sends with the input's next frame, up to 1.5 ms later. Once the input
+// has run out it answers at once, as a switch would, so that no read waits out its asks on a
+// silence the input did not ask for.
 class ScriptedSegment final : public WireEndpoint {
  public:
-  explicit ScriptedSegment(std::vector<fuzz::FuzzFrame> frames) : frames_(std::move(frames)) {}
-  void OnHostFrame(std::span<const uint8_t> frame, uint64_t nowUs,
-                   std::vector<TimedFrame>& replies) override {
-    constexpr uint8_t kHello = 0x00;
-    if (frame[15] != kHello && next_ < frames_.size()) {
-      const fuzz::FuzzFrame& f = frames_[next_++];
-      replies.push_back({nowUs + (f.flags >> 4) * 100, f.bytes});
-    }
+  void Start(std::vector<fuzz::FuzzFrame> frames) {
+    frames_ = std::move(frames);
+    next_ = 0;
   }
-  // Every (register, value) that a reply from the switch carried.
-  std::set<std::pair<uint16_t, uint32_t>> Offered() const {
-    std::set<std::pair<uint16_t, uint32_t>> offered;
-    for (const fuzz::FuzzFrame& f : frames_)
-      if (const auto layout = IsGetReply(f.bytes, fuzz::kAdapter, fuzz::kSwitch))
-        offered.insert({ReplyRegister(f.bytes, *layout), ReplyData(f.bytes, *layout)});
-    return offered;
+  void Finish() {
+    frames_ = {};
+    offered_.clear();
   }
 
+  void OnHostFrame(std::span<const uint8_t> frame, uint64_t nowUs,
+                   std::vector<TimedFrame>& replies) override {
+    if (frame[15] != static_cast<uint8_t>(Opcode::kGet)) return;
+    TimedFrame reply{nowUs, {}};
+    if (next_ < frames_.size()) {
+      const fuzz::FuzzFrame& f = frames_[next_++];
+      reply = {nowUs + (f.flags >> 4) * kArrivalStepUs, f.bytes};
+    } else {
+      const uint16_t reg = static_cast<uint16_t>(frame[18] | frame[19] << 8);
+      reply.bytes = Answer(reg, 0xA5000000u | reg);
+    }
+    if (const auto layout = IsGetReply(reply.bytes, fuzz::kAdapter, fuzz::kSwitch))
+      offered_.insert({ReplyRegister(reply.bytes, *layout), ReplyData(reply.bytes, *layout)});
+    replies.push_back(std::move(reply));
+  }
+
+  // Every (register, value) that a reply from the switch carried.
+  const std::set<std::pair<uint16_t, uint32_t>>& Offered() const { return offered_; }
+
  private:
+  // A request from the switch to the adapter has the layout of a reply.
+  static std::vector<uint8_t> Answer(uint16_t reg, uint32_t value) {
+    const ManagementFrame f = BuildSet(/*from*/ fuzz::kSwitch, /*to*/ fuzz::kAdapter, reg, value);
+    std::vector<uint8_t> bytes(f.begin(), f.end());
+    bytes[15] = static_cast<uint8_t>(Opcode::kGetReply);
+    return bytes;
+  }
+
   std::vector<fuzz::FuzzFrame> frames_;
   size_t next_ = 0;
+  std::set<std::pair<uint16_t, uint32_t>> offered_;
+};
+
+// The wire, and the switch discovered and selected on it, once; each input has an engine of its own,
+// so that nothing an input taught it decides the next one.
+struct Fixture {
+  Fixture() {
+    // The switch introduces itself, so that the engine addresses it.
+    std::vector<uint8_t> hello(60);
+    std::copy(fuzz::kAdapter.begin(), fuzz::kAdapter.end(), hello.begin());
+    std::copy(fuzz::kSwitch.begin(), fuzz::kSwitch.end(), hello.begin() + 6);
+    hello[12] = 0x88, hello[13] = 0x99, hello[14] = 0x01, hello[15] = 0x80, hello[30] = 1;
+    net.wire.Inject("eth0", {1000, hello});
+    discovery.Discover();
+    discovery.Select(0);
+    fuzz::Require(discovery.SelectedMac() == fuzz::kSwitch);
+  }
+
+  ScriptedSegment segment;
+  fuzz::FuzzWire net{&segment};
+  Discovery discovery{net.link, net.clock};
 };
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;
+  static Fixture fixture;
   // The first byte picks the registers: a single read of 0x02xx and a batch of up to 7 after it.
   const uint8_t pick = data[0];
-  ScriptedSegment segment(fuzz::SplitFrames(data + 1, size - 1));
-  VirtualClock clock;
-  MemoryWire wire(clock);
-  wire.AddDevice({"eth0"}, fuzz::kAdapter, &segment);
-  std::ostringstream errors;
-  BusyIndicator busy;
-  TransportSession transport(wire, clock, errors, busy);
-  fuzz::Require(transport.link.EnumerateAdapters() == 0 && transport.link.OpenChannels(0) == 0);
-  // The switch introduces itself, so that the engine addresses it.
-  std::vector<uint8_t> hello(60);
-  std::copy(fuzz::kAdapter.begin(), fuzz::kAdapter.end(), hello.begin());
-  std::copy(fuzz::kSwitch.begin(), fuzz::kSwitch.end(), hello.begin() + 6);
-  hello[12] = 0x88, hello[13] = 0x99, hello[14] = 0x01, hello[15] = 0x80, hello[30] = 1;
-  wire.Inject("eth0", {1000, hello});
-  transport.discovery.Discover();
-  transport.discovery.Select(0);
-  fuzz::Require(transport.discovery.SelectedMac() == fuzz::kSwitch);
-  const auto offered = segment.Offered();
+  fixture.segment.Start(fuzz::SplitFrames(data + 1, size - 1));
+  RegisterEngine engine(fixture.net.link, fixture.discovery, fixture.net.clock);
+  const auto& offered = fixture.segment.Offered();
 
   const uint16_t single = 0x0200 | pick;
-  const RegisterRead read = transport.engine.ReadRegister(single);
+  const RegisterRead read = engine.ReadRegister(single);
   fuzz::Require(!read.answered || offered.count({single, read.value}));
 
-  RegisterEngine& engine = transport.engine;
   engine.BeginBatch();
   std::vector<std::pair<uint16_t, int>> entries;
   for (int i = 0; i < (pick & 7); ++i) {
@@ -80,5 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   engine.TransmitBatch();
   for (const auto& [reg, index] : entries)
     fuzz::Require(!engine.BatchAnswered(index) || offered.count({reg, engine.BatchValue(index)}));
+  fixture.segment.Finish();
+  fixture.net.Clear(fuzz::kArrivalSteps * kArrivalStepUs);
   return 0;
 }

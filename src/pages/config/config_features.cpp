@@ -76,9 +76,10 @@ void AddMirrorSettings(std::vector<NamedSetting>& settings, const RegisterValues
   const PortLayout& layout = owner.layout;
   for (size_t row = 0; row < layout.RowCount(); ++row) {
     const int p = layout.ChipPortOfRow(row);
+    const std::string key = PortKey("mirror.port", layout, row) + ".";
     for (const NamedRole& r : kRoles)
       if (const auto on = PortBitOf(values, MirrorPairOf(r.role), p))
-        settings.push_back({PortKey("mirror.port", layout, row) + "." + r.name, OnOff(*on)});
+        settings.push_back({key + r.name, OnOff(*on)});
   }
 }
 

@@ -49,6 +49,9 @@ std::vector<NamedSetting> ConfigSettings(const ConfigFileImage& image, const Con
   std::copy_n(image.begin() + kConfigBlockStart, kConfigBlockSize, block.begin());
   const RegisterValues values = ImageRegisterValues(block);
   std::vector<NamedSetting> settings;
+  // About what a layout lists (a dozen per port, the 802.1Q groups and the switch-wide settings),
+  // so that hundreds of settings are not moved over and over as the list grows.
+  settings.reserve(12 * owner.layout.RowCount() + 100);
   AddVlanSettings(settings, values, owner);
   AddQosSettings(settings, values, owner);
   AddPortSettings(settings, values, owner);
