@@ -2,6 +2,7 @@
 // sends back, a read is answered only by a reply that the acceptance tests pass for its register,
 // and a batch entry only by one for its own.
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -21,12 +22,10 @@ constexpr uint64_t kArrivalStepUs = 100;
 // silence the input did not ask for.
 class ScriptedSegment final : public WireEndpoint {
  public:
-  void Start(std::vector<fuzz::FuzzFrame> frames) {
-    frames_ = std::move(frames);
-    next_ = 0;
-  }
+  // The frames are read from the input as the asks come: a read uses a few dozen at most.
+  void Start(const uint8_t* data, size_t size) { frames_.emplace(data, size); }
   void Finish() {
-    frames_ = {};
+    frames_.reset();
     offered_.clear();
   }
 
@@ -34,9 +33,8 @@ class ScriptedSegment final : public WireEndpoint {
                    std::vector<TimedFrame>& replies) override {
     if (frame[15] != static_cast<uint8_t>(Opcode::kGet)) return;
     TimedFrame reply{nowUs, {}};
-    if (next_ < frames_.size()) {
-      const fuzz::FuzzFrame& f = frames_[next_++];
-      reply = {nowUs + (f.flags >> 4) * kArrivalStepUs, f.bytes};
+    if (auto f = frames_->Next()) {
+      reply = {nowUs + (f->flags >> 4) * kArrivalStepUs, std::move(f->bytes)};
     } else {
       const uint16_t reg = static_cast<uint16_t>(frame[18] | frame[19] << 8);
       reply.bytes = Answer(reg, 0xA5000000u | reg);
@@ -58,8 +56,7 @@ class ScriptedSegment final : public WireEndpoint {
     return bytes;
   }
 
-  std::vector<fuzz::FuzzFrame> frames_;
-  size_t next_ = 0;
+  std::optional<fuzz::FrameReader> frames_;
   std::set<std::pair<uint16_t, uint32_t>> offered_;
 };
 
@@ -90,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static Fixture fixture;
   // The first byte picks the registers: a single read of 0x02xx and a batch of up to 7 after it.
   const uint8_t pick = data[0];
-  fixture.segment.Start(fuzz::SplitFrames(data + 1, size - 1));
+  fixture.segment.Start(data + 1, size - 1);
   RegisterEngine engine(fixture.net.link, fixture.discovery, fixture.net.clock);
   const auto& offered = fixture.segment.Offered();
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "transport/mac.h"
@@ -26,16 +27,19 @@ struct FuzzFrame {
   std::vector<uint8_t> bytes;
 };
 
-inline std::vector<FuzzFrame> SplitFrames(const uint8_t* data, size_t size) {
-  std::vector<FuzzFrame> frames;
-  size_t at = 0;
-  while (at + 2 <= size) {
+// Reads an input's frames one at a time, for targets that use no more than they are asked for.
+class FrameReader {
+ public:
+  FrameReader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+
+  std::optional<FuzzFrame> Next() {
+    if (at_ + 2 > size_) return std::nullopt;
     FuzzFrame f;
-    f.flags = data[at];
-    const size_t length = std::min<size_t>(data[at + 1], size - at - 2);
-    at += 2;
-    f.bytes.assign(data + at, data + at + length);
-    at += length;
+    f.flags = data_[at_];
+    const size_t length = std::min<size_t>(data_[at_ + 1], size_ - at_ - 2);
+    at_ += 2;
+    f.bytes.assign(data_ + at_, data_ + at_ + length);
+    at_ += length;
     const auto put = [&](size_t offset, std::initializer_list<uint8_t> value) {
       if (f.bytes.size() >= offset + value.size())
         std::copy(value.begin(), value.end(), f.bytes.begin() + offset);
@@ -43,8 +47,19 @@ inline std::vector<FuzzFrame> SplitFrames(const uint8_t* data, size_t size) {
     if (f.flags & 1) put(0, {kAdapter[0], kAdapter[1], kAdapter[2], kAdapter[3], kAdapter[4], kAdapter[5]});
     if (f.flags & 2) put(6, {kSwitch[0], kSwitch[1], kSwitch[2], kSwitch[3], kSwitch[4], kSwitch[5]});
     if (f.flags & 4) put(f.flags & 8 ? 16 : 12, {0x88, 0x99, 0x01, 0x81});
-    frames.push_back(std::move(f));
+    return f;
   }
+
+ private:
+  const uint8_t* data_;
+  size_t size_;
+  size_t at_ = 0;
+};
+
+inline std::vector<FuzzFrame> SplitFrames(const uint8_t* data, size_t size) {
+  std::vector<FuzzFrame> frames;
+  FrameReader reader(data, size);
+  while (auto f = reader.Next()) frames.push_back(std::move(*f));
   return frames;
 }
 
