@@ -9,8 +9,16 @@ int LocalStream::overflow(int c) {
   return c;
 }
 
+// A line at a time rather than a character at a time: commands print hundreds of lines.
 std::streamsize LocalStream::xsputn(const char* s, std::streamsize n) {
-  for (std::streamsize i = 0; i < n; ++i) overflow(static_cast<unsigned char>(s[i]));
+  std::string_view rest(s, static_cast<size_t>(n));
+  while (!rest.empty()) {
+    const size_t end = rest.find('\n');
+    const size_t take = end == std::string_view::npos ? rest.size() : end + 1;
+    line_.append(rest.substr(0, take));
+    if (end != std::string_view::npos) Emit();
+    rest.remove_prefix(take);
+  }
   return n;
 }
 

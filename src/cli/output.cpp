@@ -10,9 +10,8 @@
 
 namespace velkor::cli {
 
-std::string JsonString(const std::string& s) {
-  std::string out = "\"";
-  out.reserve(s.size() + 2);
+void AppendJsonString(std::string& out, std::string_view s) {
+  out += '"';
   // Runs of characters that need no escape are copied whole.
   size_t plain = 0;
   for (size_t i = 0; i < s.size(); ++i) {
@@ -29,8 +28,15 @@ std::string JsonString(const std::string& s) {
       out += esc;
     }
   }
-  out.append(s, plain);
-  return out + "\"";
+  out.append(s.substr(plain));
+  out += '"';
+}
+
+std::string JsonString(const std::string& s) {
+  std::string out;
+  out.reserve(s.size() + 2);
+  AppendJsonString(out, s);
+  return out;
 }
 
 namespace {
@@ -47,19 +53,25 @@ std::string Hex(uint32_t value, int digits) {
   return text;
 }
 
+// A record is one line of JSON, put together before it goes out: a stream would take it in
+// hundreds of small pieces.
 void Output::Json(const Record& record) {
-  out_ << "{";
+  std::string line = "{";
   for (size_t i = 0; i < record.size(); ++i) {
     const auto& [key, value] = record[i];
-    out_ << (i ? ", " : "") << JsonString(key) << ": ";
-    if (auto s = std::get_if<std::string>(&value))
-      out_ << JsonString(MessageKeyword(*s).value_or(*s));
-    else if (auto b = std::get_if<bool>(&value))
-      out_ << (*b ? "true" : "false");
-    else
-      out_ << std::get<int64_t>(value);
+    if (i) line += ", ";
+    AppendJsonString(line, key);
+    line += ": ";
+    if (auto s = std::get_if<std::string>(&value)) {
+      const auto keyword = MessageKeyword(*s);
+      AppendJsonString(line, keyword ? *keyword : *s);
+    } else if (auto b = std::get_if<bool>(&value)) {
+      line += *b ? "true" : "false";
+    } else {
+      line += std::to_string(std::get<int64_t>(value));
+    }
   }
-  out_ << "}";
+  out_ << line << "}";
 }
 
 std::string Output::Text(const std::variant<std::string, int64_t, bool>& value) const {
@@ -73,7 +85,9 @@ void Output::Object(const Record& record) {
     out_ << "\n";
     return;
   }
-  for (const auto& [key, value] : record) out_ << key << ": " << Text(value) << "\n";
+  std::string lines;
+  for (const auto& [key, value] : record) lines += key + ": " + Text(value) + "\n";
+  out_ << lines;
 }
 
 void Output::Array(const std::vector<Record>& records) {

@@ -47,5 +47,6 @@ class Output {
 std::string Hex(uint32_t value, int digits);
 // s as a JSON string, quoted and escaped.
 std::string JsonString(const std::string& s);
+void AppendJsonString(std::string& out, std::string_view s);
 
 }  // namespace velkor::cli

@@ -17,8 +17,11 @@ class MemoryWire::Channel final : public CaptureChannel {
 
   int LinkType() const override { return device_.linkType; }
 
+  // Like a kernel filter, it decides as frames arrive: frames already queued that it refuses are
+  // dropped, and later ones are never queued.
   int SetFilter(const FrameFilter& filter) override {
     filter_ = filter;
+    std::erase_if(queue_, [&](const TimedFrame& f) { return !filter_->Matches(f.bytes); });
     return 0;
   }
 
@@ -42,16 +45,19 @@ class MemoryWire::Channel final : public CaptureChannel {
 
   void DispatchPending(const FrameSink& sink) override { DeliverArrived(sink, wire_.clock_.NowUs()); }
 
-  void Receive(const TimedFrame& frame) {
-    if (queue_.size() >= kChannelBufferFrames) return;
+  bool Accepts(const TimedFrame& frame) const {
+    return queue_.size() < kChannelBufferFrames && (!filter_ || filter_->Matches(frame.bytes));
+  }
+
+  void Receive(TimedFrame frame) {
     // Frames mostly come in the order they arrive: no search for those.
     if (queue_.empty() || queue_.back().atUs <= frame.atUs) {
-      queue_.push_back(frame);
+      queue_.push_back(std::move(frame));
       return;
     }
     auto at = std::upper_bound(queue_.begin(), queue_.end(), frame.atUs,
                                [](uint64_t t, const TimedFrame& f) { return t < f.atUs; });
-    queue_.insert(at, frame);
+    queue_.insert(at, std::move(frame));
   }
 
  private:
@@ -60,27 +66,15 @@ class MemoryWire::Channel final : public CaptureChannel {
     while (!queue_.empty() && queue_.front().atUs <= now) {
       TimedFrame frame = std::move(queue_.front());
       queue_.pop_front();
-      if (filter_ && !filter_->Matches(frame.bytes)) continue;
       sink(frame.bytes);
       ++delivered;
     }
     return delivered;
   }
 
-  // The queue is in order of arrival: what comes after a frame still on its way has not arrived.
-  bool HasArrived(uint64_t now) const {
-    for (const TimedFrame& f : queue_) {
-      if (f.atUs > now) return false;
-      if (!filter_ || filter_->Matches(f.bytes)) return true;
-    }
-    return false;
-  }
-
-  uint64_t FirstArrival() const {
-    for (const TimedFrame& f : queue_)
-      if (!filter_ || filter_->Matches(f.bytes)) return f.atUs;
-    return UINT64_MAX;
-  }
+  // The queue is in order of arrival and holds only frames the filter lets through.
+  bool HasArrived(uint64_t now) const { return !queue_.empty() && queue_.front().atUs <= now; }
+  uint64_t FirstArrival() const { return queue_.empty() ? UINT64_MAX : queue_.front().atUs; }
 
   MemoryWire& wire_;
   Device& device_;
@@ -106,7 +100,7 @@ void MemoryWire::SetLinkType(const std::string& device, int linkType) {
 }
 
 void MemoryWire::Inject(const std::string& device, TimedFrame frame) {
-  if (Device* d = Find(device)) Deliver(*d, frame);
+  if (Device* d = Find(device)) Deliver(*d, std::move(frame));
 }
 
 const std::vector<std::vector<uint8_t>>& MemoryWire::Sent(const std::string& device) const {
@@ -117,6 +111,10 @@ const std::vector<std::vector<uint8_t>>& MemoryWire::Sent(const std::string& dev
 
 void MemoryWire::ClearSent(const std::string& device) {
   if (Device* d = Find(device)) d->sent.clear();
+}
+
+void MemoryWire::KeepSent(const std::string& device, bool keep) {
+  if (Device* d = Find(device)) d->keepSent = keep;
 }
 
 bool MemoryWire::FindAllDevices(std::vector<CaptureDevice>& devices, std::string& error) {
@@ -161,15 +159,22 @@ const MemoryWire::Device* MemoryWire::Find(const std::string& name) const {
 }
 
 void MemoryWire::Transmit(Device& device, std::span<const uint8_t> frame) {
-  device.sent.emplace_back(frame.begin(), frame.end());
+  if (device.keepSent) device.sent.emplace_back(frame.begin(), frame.end());
   if (!device.far) return;
   std::vector<TimedFrame> replies;
   device.far->OnHostFrame(frame, clock_.NowUs(), replies);
-  for (const TimedFrame& r : replies) Deliver(device, r);
+  for (TimedFrame& r : replies) Deliver(device, std::move(r));
 }
 
-void MemoryWire::Deliver(Device& device, const TimedFrame& frame) {
-  for (Channel* c : device.channels) c->Receive(frame);
+// Each channel that takes the frame gets a copy; the last one the frame itself.
+void MemoryWire::Deliver(Device& device, TimedFrame frame) {
+  Channel* last = nullptr;
+  for (Channel* c : device.channels) {
+    if (!c->Accepts(frame)) continue;
+    if (last) last->Receive(frame);
+    last = c;
+  }
+  if (last) last->Receive(std::move(frame));
 }
 
 void MemoryWire::Detach(Channel* channel) {

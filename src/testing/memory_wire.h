@@ -44,6 +44,8 @@ class MemoryWire final : public PacketBackend {
   // Every frame the host sent on a device, in order.
   const std::vector<std::vector<uint8_t>>& Sent(const std::string& device) const;
   void ClearSent(const std::string& device);
+  // Whether Sent keeps them (it does unless told otherwise): a fuzz run sends millions.
+  void KeepSent(const std::string& device, bool keep);
 
   bool FindAllDevices(std::vector<CaptureDevice>& devices, std::string& error) override;
   std::unique_ptr<CaptureChannel> Open(const std::string& device, const ChannelParams& params,
@@ -59,13 +61,14 @@ class MemoryWire final : public PacketBackend {
     bool failOpen = false;
     int linkType = kLinkTypeEthernet;
     std::vector<std::vector<uint8_t>> sent;
+    bool keepSent = true;
     std::list<Channel*> channels;
   };
 
   Device* Find(const std::string& name);
   const Device* Find(const std::string& name) const;
   void Transmit(Device& device, std::span<const uint8_t> frame);
-  void Deliver(Device& device, const TimedFrame& frame);
+  void Deliver(Device& device, TimedFrame frame);
   void Detach(Channel* channel);
 
   Clock& clock_;

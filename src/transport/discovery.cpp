@@ -8,12 +8,12 @@
 namespace velkor {
 
 Discovery::HelloKey Discovery::KeyOf(const Mac& sw, const Mac& peer, uint8_t localPort, uint8_t peerPort) {
-  HelloKey key{};
-  std::copy(sw.begin(), sw.end(), key.begin());
-  std::copy(peer.begin(), peer.end(), key.begin() + 6);
-  key[12] = localPort;
-  key[13] = peerPort;
-  return key;
+  const auto number = [](const Mac& mac) {
+    uint64_t n = 0;
+    for (const uint8_t b : mac) n = n << 8 | b;
+    return n;
+  };
+  return {number(sw) << 16 | uint64_t{localPort} << 8 | peerPort, number(peer)};
 }
 
 void Discovery::Discover() {
@@ -50,8 +50,7 @@ void Discovery::CollectHello(std::span<const uint8_t> frame) {
   const HelloFields h = ParseHelloReply(frame, *layout);
   const HelloKey key = KeyOf(h.switchMac, h.peerMac, h.localPort, h.peerPort);
   // Anyone on the segment can answer a broadcast: the table stays bounded whatever arrives.
-  if (helloKeys_.count(key) || hellos_.size() == kMaxHelloCandidates) return;
-  helloKeys_.insert(key);
+  if (hellos_.size() == kMaxHelloCandidates || !helloKeys_.insert(key).second) return;
   HelloRecord r;
   r.peerMac = h.peerMac;
   r.peerMacText = FormatMac(h.peerMac);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "transport/clock.h"
@@ -103,7 +104,9 @@ class Discovery {
   Link& link_;
   Clock& clock_;
   // What makes a hello reply distinct: switch MAC, peer MAC, local port and peer port.
-  using HelloKey = std::array<uint8_t, 14>;
+  // Switch MAC with both ports, and peer MAC: two integers compare in two steps, where 14 bytes
+  // take a byte comparison each time a flood's hello is looked up.
+  using HelloKey = std::pair<uint64_t, uint64_t>;
   static HelloKey KeyOf(const Mac& sw, const Mac& peer, uint8_t localPort, uint8_t peerPort);
 
   std::vector<HelloRecord> hellos_;

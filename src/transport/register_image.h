@@ -44,7 +44,7 @@ inline constexpr uint16_t kPlaceholderRegister = 0xFFFF;
 // Calls fn(rowIndex, reg, imageOffset) for every register of the map, in row order; imageOffset
 // is the word's position in a ConfigImage.
 template <class Fn>
-void ForEachImageRegister(Fn&& fn) {
+constexpr void ForEachImageRegister(Fn&& fn) {
   for (size_t row = 0; row < kRegisterImageMap.size(); ++row) {
     const RegisterImageRow& r = kRegisterImageMap[row];
     for (uint32_t w = 0; w < r.words && r.firstReg + w <= r.lastReg; ++w)

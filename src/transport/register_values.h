@@ -1,11 +1,9 @@
 #pragma once
 
-#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <utility>
-#include <vector>
 
 #include "transport/register_image.h"
 
@@ -16,20 +14,35 @@ namespace velkor {
 // configuration block does not hold), so that decoders never mistake a gap for a zero.
 using RegisterValues = std::function<std::optional<uint32_t>(uint16_t reg)>;
 
-// The registers a configuration block holds, as the chip loads them at power-up. The key register
-// and the placeholder word are no settings and have no value here.
-inline RegisterValues ImageRegisterValues(const ConfigImage& block) {
-  // One sorted table rather than a hash node per register (the map names each register once): the
-  // settings of one configuration look up hundreds of registers.
-  std::vector<std::pair<uint16_t, uint32_t>> words;
-  words.reserve(kConfigBlockSize / 2);
+// Where each chip register's word lies in a configuration block, from the lowest register the
+// block holds to the highest; -1 for a register it does not hold.
+inline constexpr uint16_t kFirstImageRegister = 0x0209;
+inline constexpr uint16_t kLastImageRegister = 0x0615;
+inline constexpr auto kImageOffsetOfRegister = [] {
+  std::array<int16_t, kLastImageRegister - kFirstImageRegister + 1> offsets{};
+  offsets.fill(-1);
   ForEachImageRegister([&](size_t, uint16_t reg, size_t offset) {
-    if (reg != kKeyRegister && reg != kPlaceholderRegister) words.emplace_back(reg, ImageWord(block, offset));
+    if (reg >= kFirstImageRegister && reg <= kLastImageRegister)
+      offsets[reg - kFirstImageRegister] = static_cast<int16_t>(offset);
   });
-  std::sort(words.begin(), words.end());
-  return [words = std::move(words)](uint16_t reg) -> std::optional<uint32_t> {
-    const auto it = std::lower_bound(words.begin(), words.end(), std::pair<uint16_t, uint32_t>{reg, 0});
-    return it == words.end() || it->first != reg ? std::nullopt : std::optional(it->second);
+  return offsets;
+}();
+static_assert([] {
+  bool inRange = true;
+  ForEachImageRegister([&](size_t, uint16_t reg, size_t) {
+    inRange &= reg == kPlaceholderRegister || (reg >= kFirstImageRegister && reg <= kLastImageRegister);
+  });
+  return inRange;
+}());
+
+// The registers a configuration block holds, as the chip loads them at power-up. The key register
+// and the placeholder word are no settings and have no value here. A lookup is an index into a
+// fixed table: the settings of one configuration look up hundreds of registers.
+inline RegisterValues ImageRegisterValues(const ConfigImage& block) {
+  return [block](uint16_t reg) -> std::optional<uint32_t> {
+    if (reg < kFirstImageRegister || reg > kLastImageRegister || reg == kKeyRegister) return std::nullopt;
+    const int16_t offset = kImageOffsetOfRegister[reg - kFirstImageRegister];
+    return offset < 0 ? std::nullopt : std::optional<uint32_t>(ImageWord(block, static_cast<size_t>(offset)));
   };
 }
 

@@ -33,8 +33,8 @@ class ScriptedSegment final : public WireEndpoint {
                    std::vector<TimedFrame>& replies) override {
     if (frame[15] != static_cast<uint8_t>(Opcode::kGet)) return;
     TimedFrame reply{nowUs, {}};
-    if (auto f = frames_->Next()) {
-      reply = {nowUs + (f->flags >> 4) * kArrivalStepUs, std::move(f->bytes)};
+    if (frames_->Next(frame_)) {
+      reply = {nowUs + (frame_.flags >> 4) * kArrivalStepUs, frame_.bytes};
     } else {
       const uint16_t reg = static_cast<uint16_t>(frame[18] | frame[19] << 8);
       reply.bytes = Answer(reg, 0xA5000000u | reg);
@@ -57,6 +57,7 @@ class ScriptedSegment final : public WireEndpoint {
   }
 
   std::optional<fuzz::FrameReader> frames_;
+  fuzz::FuzzFrame frame_;
   std::set<std::pair<uint16_t, uint32_t>> offered_;
 };
 

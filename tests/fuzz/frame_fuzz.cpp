@@ -7,7 +7,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace velkor;
-  for (const fuzz::FuzzFrame& f : fuzz::SplitFrames(data, size)) {
+  fuzz::FuzzFrame f;
+  for (fuzz::FrameReader reader(data, size); reader.Next(f);) {
     if (const auto layout = IsGetReply(f.bytes, fuzz::kAdapter, fuzz::kSwitch)) {
       fuzz::Require(f.bytes.size() >= 24 + layout->Shift());
       volatile uint32_t sink = ReplyRegister(f.bytes, *layout) ^ ReplyData(f.bytes, *layout);

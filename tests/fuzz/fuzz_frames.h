@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <optional>
 #include <vector>
 
 #include "transport/mac.h"
@@ -27,14 +26,14 @@ struct FuzzFrame {
   std::vector<uint8_t> bytes;
 };
 
-// Reads an input's frames one at a time, for targets that use no more than they are asked for.
+// Reads an input's frames one at a time into a frame the caller keeps, so that a run reuses its
+// buffers rather than allocating one for each frame of each input.
 class FrameReader {
  public:
   FrameReader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
 
-  std::optional<FuzzFrame> Next() {
-    if (at_ + 2 > size_) return std::nullopt;
-    FuzzFrame f;
+  bool Next(FuzzFrame& f) {
+    if (at_ + 2 > size_) return false;
     f.flags = data_[at_];
     const size_t length = std::min<size_t>(data_[at_ + 1], size_ - at_ - 2);
     at_ += 2;
@@ -47,7 +46,7 @@ class FrameReader {
     if (f.flags & 1) put(0, {kAdapter[0], kAdapter[1], kAdapter[2], kAdapter[3], kAdapter[4], kAdapter[5]});
     if (f.flags & 2) put(6, {kSwitch[0], kSwitch[1], kSwitch[2], kSwitch[3], kSwitch[4], kSwitch[5]});
     if (f.flags & 4) put(f.flags & 8 ? 16 : 12, {0x88, 0x99, 0x01, 0x81});
-    return f;
+    return true;
   }
 
  private:
@@ -56,11 +55,16 @@ class FrameReader {
   size_t at_ = 0;
 };
 
-inline std::vector<FuzzFrame> SplitFrames(const uint8_t* data, size_t size) {
-  std::vector<FuzzFrame> frames;
+// All of an input's frames, into the first elements of frames; returns how many. Elements are
+// never given back, so that their buffers serve the next inputs: an input that freed fewer buffers
+// than it took would look like a leak, and libFuzzer would run it again to check.
+inline size_t SplitFrames(const uint8_t* data, size_t size, std::vector<FuzzFrame>& frames) {
   FrameReader reader(data, size);
-  while (auto f = reader.Next()) frames.push_back(std::move(*f));
-  return frames;
+  size_t count = 0;
+  for (;; ++count) {
+    if (count == frames.size()) frames.emplace_back();
+    if (!reader.Next(frames[count])) return count;
+  }
 }
 
 }  // namespace velkor::fuzz

@@ -21,6 +21,8 @@ std::string Text(const ConfigFileImage& image, size_t at, size_t size) {
   return GbkToUtf8(bytes.first(static_cast<size_t>(end - bytes.begin())));
 }
 
+}  // namespace
+
 void AddDescriptions(std::vector<NamedSetting>& settings, const ConfigFileImage& image,
                      const PortLayout& layout) {
   settings.push_back({"description", Text(image, kSwitchDescriptionAddress, kSwitchDescriptionAreaSize)});
@@ -31,7 +33,11 @@ void AddDescriptions(std::vector<NamedSetting>& settings, const ConfigFileImage&
                         Text(image, PortDescriptionAddress(row), kPortDescriptionSize)});
 }
 
-}  // namespace
+RegisterValues ImageFileRegisterValues(const ConfigFileImage& image) {
+  ConfigImage block;
+  std::copy_n(image.begin() + kConfigBlockStart, kConfigBlockSize, block.begin());
+  return ImageRegisterValues(block);
+}
 
 std::string OnOff(bool on) { return on ? "on" : "off"; }
 
@@ -45,9 +51,7 @@ ConfigOwner FileOwner(const NamedConfigFile& file) {
 }
 
 std::vector<NamedSetting> ConfigSettings(const ConfigFileImage& image, const ConfigOwner& owner) {
-  ConfigImage block;
-  std::copy_n(image.begin() + kConfigBlockStart, kConfigBlockSize, block.begin());
-  const RegisterValues values = ImageRegisterValues(block);
+  const RegisterValues values = ImageFileRegisterValues(image);
   std::vector<NamedSetting> settings;
   // About what a layout lists (a dozen per port, the 802.1Q groups and the switch-wide settings),
   // so that hundreds of settings are not moved over and over as the list grows.

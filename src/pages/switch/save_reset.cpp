@@ -50,7 +50,7 @@ Outcome SaveReset::SaveDirect() {
   bar.reset();
   c_.busy.End();
   // Until a byte is written the EEPROM is as it was.
-  if (!read || update.written == 0 && !update.Verified()) return Unanswered(Outcome::kNoAnswer);
+  if (!read || (update.written == 0 && !update.Verified())) return Unanswered(Outcome::kNoAnswer);
   lastSaveWritten_ = update.written;
   if (update.Verified()) return Outcome::kDone;
   c_.connection.FatalSwitchError();
