@@ -145,9 +145,10 @@ class GrammarTest : public testing::EmulatedCtlTest {
     line.push_back("--json");
     const int code = Run(line);
     EXPECT_TRUE(IsJson(out.str())) << line[0] << " printed: " << out.str();
-    if (code != kExitOk)
+    if (code != kExitOk) {
       EXPECT_TRUE(Says(out, "{\"error\": {\"code\": " + std::to_string(code) + ", \"message\": \""))
           << line[0] << " printed: " << out.str();
+    }
     return code;
   }
 };
