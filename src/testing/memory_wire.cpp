@@ -1,6 +1,7 @@
 #include "testing/memory_wire.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace velkor {
 
@@ -8,6 +9,12 @@ namespace {
 // Like a kernel capture buffer: a channel nobody reads stops growing here.
 constexpr size_t kChannelBufferFrames = 8192;
 }  // namespace
+
+// A frame as the channels that take it queue it: one copy of its bytes, however many take it.
+struct MemoryWire::QueuedFrame {
+  uint64_t atUs = 0;
+  std::shared_ptr<const std::vector<uint8_t>> bytes;
+};
 
 class MemoryWire::Channel final : public CaptureChannel {
  public:
@@ -21,7 +28,7 @@ class MemoryWire::Channel final : public CaptureChannel {
   // dropped, and later ones are never queued.
   int SetFilter(const FrameFilter& filter) override {
     filter_ = filter;
-    std::erase_if(queue_, [&](const TimedFrame& f) { return !filter_->Matches(f.bytes); });
+    std::erase_if(queue_, [&](const QueuedFrame& f) { return !filter_->Matches(*f.bytes); });
     return 0;
   }
 
@@ -45,28 +52,28 @@ class MemoryWire::Channel final : public CaptureChannel {
 
   void DispatchPending(const FrameSink& sink) override { DeliverArrived(sink, wire_.clock_.NowUs()); }
 
-  bool Accepts(const TimedFrame& frame) const {
-    return queue_.size() < kChannelBufferFrames && (!filter_ || filter_->Matches(frame.bytes));
+  bool Accepts(std::span<const uint8_t> frame) const {
+    return queue_.size() < kChannelBufferFrames && (!filter_ || filter_->Matches(frame));
   }
 
-  void Receive(TimedFrame frame) {
+  void Receive(const QueuedFrame& frame) {
     // Frames mostly come in the order they arrive: no search for those.
     if (queue_.empty() || queue_.back().atUs <= frame.atUs) {
-      queue_.push_back(std::move(frame));
+      queue_.push_back(frame);
       return;
     }
     auto at = std::upper_bound(queue_.begin(), queue_.end(), frame.atUs,
-                               [](uint64_t t, const TimedFrame& f) { return t < f.atUs; });
-    queue_.insert(at, std::move(frame));
+                               [](uint64_t t, const QueuedFrame& f) { return t < f.atUs; });
+    queue_.insert(at, frame);
   }
 
  private:
   int DeliverArrived(const FrameSink& sink, uint64_t now) {
     int delivered = 0;
     while (!queue_.empty() && queue_.front().atUs <= now) {
-      TimedFrame frame = std::move(queue_.front());
+      const QueuedFrame frame = std::move(queue_.front());
       queue_.pop_front();
-      sink(frame.bytes);
+      sink(*frame.bytes);
       ++delivered;
     }
     return delivered;
@@ -80,7 +87,7 @@ class MemoryWire::Channel final : public CaptureChannel {
   Device& device_;
   ChannelParams params_;
   std::optional<FrameFilter> filter_;
-  std::deque<TimedFrame> queue_;
+  std::deque<QueuedFrame> queue_;
 };
 
 void MemoryWire::AddDevice(const CaptureDevice& device, std::optional<Mac> mac, WireEndpoint* far) {
@@ -161,20 +168,19 @@ const MemoryWire::Device* MemoryWire::Find(const std::string& name) const {
 void MemoryWire::Transmit(Device& device, std::span<const uint8_t> frame) {
   if (device.keepSent) device.sent.emplace_back(frame.begin(), frame.end());
   if (!device.far) return;
-  std::vector<TimedFrame> replies;
-  device.far->OnHostFrame(frame, clock_.NowUs(), replies);
-  for (TimedFrame& r : replies) Deliver(device, std::move(r));
+  // Kept from send to send: a far end that answers with many frames grows it once.
+  replies_.clear();
+  device.far->OnHostFrame(frame, clock_.NowUs(), replies_);
+  for (TimedFrame& r : replies_) Deliver(device, std::move(r));
 }
 
-// Each channel that takes the frame gets a copy; the last one the frame itself.
 void MemoryWire::Deliver(Device& device, TimedFrame frame) {
-  Channel* last = nullptr;
+  std::shared_ptr<const std::vector<uint8_t>> bytes;
   for (Channel* c : device.channels) {
-    if (!c->Accepts(frame)) continue;
-    if (last) last->Receive(frame);
-    last = c;
+    if (!c->Accepts(bytes ? *bytes : frame.bytes)) continue;
+    if (!bytes) bytes = std::make_shared<const std::vector<uint8_t>>(std::move(frame.bytes));
+    c->Receive({frame.atUs, bytes});
   }
-  if (last) last->Receive(std::move(frame));
 }
 
 void MemoryWire::Detach(Channel* channel) {

@@ -54,6 +54,7 @@ class MemoryWire final : public PacketBackend {
 
  private:
   class Channel;
+  struct QueuedFrame;
   struct Device {
     CaptureDevice info;
     std::optional<Mac> mac;
@@ -72,6 +73,7 @@ class MemoryWire final : public PacketBackend {
   void Detach(Channel* channel);
 
   Clock& clock_;
+  std::vector<TimedFrame> replies_;
   bool failListing_ = false;
   std::deque<Device> devices_;
 };

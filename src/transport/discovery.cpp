@@ -1,19 +1,22 @@
 #include "transport/discovery.h"
 
 #include <algorithm>
-#include <map>
-#include <set>
 #include <utility>
 
 namespace velkor {
 
+namespace {
+// A MAC as one number: a flood's tables look MACs up hundreds of times per discovery, and integers
+// compare in one step where six bytes take a byte comparison.
+uint64_t MacNumber(const Mac& mac) {
+  uint64_t n = 0;
+  for (const uint8_t b : mac) n = n << 8 | b;
+  return n;
+}
+}  // namespace
+
 Discovery::HelloKey Discovery::KeyOf(const Mac& sw, const Mac& peer, uint8_t localPort, uint8_t peerPort) {
-  const auto number = [](const Mac& mac) {
-    uint64_t n = 0;
-    for (const uint8_t b : mac) n = n << 8 | b;
-    return n;
-  };
-  return {number(sw) << 16 | uint64_t{localPort} << 8 | peerPort, number(peer)};
+  return {MacNumber(sw) << 16 | uint64_t{localPort} << 8 | peerPort, MacNumber(peer)};
 }
 
 void Discovery::Discover() {
@@ -35,6 +38,11 @@ void Discovery::Discover() {
     listen->DispatchPending(collect);
     KeepProvenSwitches();
   }
+  // Only the records the table keeps are shown: a flood's others are never written out.
+  for (HelloRecord& r : hellos_) {
+    r.peerMacText = FormatMac(r.peerMac);
+    r.switchMacText = FormatMac(r.switchMac);
+  }
   Merge();
   // Identification belongs to the switch, not to its row: carry it over by MAC.
   for (DiscoveredSwitch& s : switches_) {
@@ -53,9 +61,7 @@ void Discovery::CollectHello(std::span<const uint8_t> frame) {
   if (hellos_.size() == kMaxHelloCandidates || !helloKeys_.insert(key).second) return;
   HelloRecord r;
   r.peerMac = h.peerMac;
-  r.peerMacText = FormatMac(h.peerMac);
   r.switchMac = h.switchMac;
-  r.switchMacText = FormatMac(h.switchMac);
   r.peerPort = h.peerPort;
   r.localPort = h.localPort;
   r.helloWord = h.helloWord;
@@ -64,24 +70,44 @@ void Discovery::CollectHello(std::span<const uint8_t> frame) {
 }
 
 void Discovery::KeepProvenSwitches() {
-  // Each switch in order of its first record, and its place in that order.
+  // Each switch once, with the index of its first record, sorted by MAC for lookups: sorted
+  // vectors rather than a tree node per switch, as a flood brings thousands.
+  std::vector<std::pair<uint64_t, size_t>> firstRecord;
+  firstRecord.reserve(hellos_.size());
+  for (size_t i = 0; i < hellos_.size(); ++i) firstRecord.push_back({MacNumber(hellos_[i].switchMac), i});
+  std::sort(firstRecord.begin(), firstRecord.end());
+  firstRecord.erase(std::unique(firstRecord.begin(), firstRecord.end(),
+                                [](const auto& a, const auto& b) { return a.first == b.first; }),
+                    firstRecord.end());
+  if (hellos_.size() <= kMaxHelloRecords && firstRecord.size() <= kMaxSwitches) return;
+  const auto firstOf = [&](const Mac& mac) -> std::optional<size_t> {
+    const uint64_t n = MacNumber(mac);
+    const auto at =
+        std::lower_bound(firstRecord.begin(), firstRecord.end(), std::pair<uint64_t, size_t>{n, 0});
+    return at != firstRecord.end() && at->first == n ? std::optional(at->second) : std::nullopt;
+  };
+  // The switches in order of their first record.
+  std::vector<size_t> firsts;
+  firsts.reserve(firstRecord.size());
+  for (const auto& entry : firstRecord) firsts.push_back(entry.second);
+  std::sort(firsts.begin(), firsts.end());
   std::vector<Mac> macs;
-  std::map<Mac, size_t> order;
-  for (const HelloRecord& r : hellos_)
-    if (order.emplace(r.switchMac, macs.size()).second) macs.push_back(r.switchMac);
-  if (hellos_.size() <= kMaxHelloRecords && macs.size() <= kMaxSwitches) return;
+  macs.reserve(firsts.size());
+  for (const size_t i : firsts) macs.push_back(hellos_[i].switchMac);
   std::vector<Mac> proven = ProveSwitches(macs);
   // The switch being worked on stays, whatever else answered with it.
-  if (selectedMac_ != kZeroMac && order.count(selectedMac_) &&
+  if (selectedMac_ != kZeroMac && firstOf(selectedMac_) &&
       std::find(proven.begin(), proven.end(), selectedMac_) == proven.end())
     proven.insert(proven.begin(), selectedMac_);
   if (proven.size() > kMaxSwitches) proven.resize(kMaxSwitches);
-  const std::set<Mac> kept(proven.begin(), proven.end());
+  std::vector<uint64_t> kept;
+  for (const Mac& mac : proven) kept.push_back(MacNumber(mac));
+  std::sort(kept.begin(), kept.end());
   std::vector<HelloRecord> records;
   const auto keep = [&](bool selected) {
     for (const HelloRecord& r : hellos_)
       if (records.size() < kMaxHelloRecords && (r.switchMac == selectedMac_) == selected &&
-          kept.count(r.switchMac))
+          std::binary_search(kept.begin(), kept.end(), MacNumber(r.switchMac)))
         records.push_back(r);
   };
   // The selected switch's records first, so that no other switch's paths crowd them out.
@@ -89,7 +115,7 @@ void Discovery::KeepProvenSwitches() {
   keep(false);
   // Back in arrival order, which is the order the list shows.
   std::stable_sort(records.begin(), records.end(), [&](const HelloRecord& a, const HelloRecord& b) {
-    return order[a.switchMac] < order[b.switchMac];
+    return firstOf(a.switchMac) < firstOf(b.switchMac);
   });
   hellos_ = std::move(records);
   helloKeys_.clear();
@@ -106,15 +132,18 @@ std::vector<Mac> Discovery::ProveSwitches(const std::vector<Mac>& candidates) {
   constexpr int kProofRounds = 3;
   CaptureChannel* send = link_.SendChannel();
   CaptureChannel* listen = link_.DiscoveryChannel();
-  std::map<Mac, size_t> index;
-  for (size_t i = 0; i < candidates.size(); ++i) index.emplace(candidates[i], i);
+  std::vector<std::pair<uint64_t, size_t>> index;
+  index.reserve(candidates.size());
+  for (size_t i = 0; i < candidates.size(); ++i) index.push_back({MacNumber(candidates[i]), i});
+  std::sort(index.begin(), index.end());
   std::vector<bool> proven(candidates.size());
   const FrameSink check = [&](std::span<const uint8_t> frame) {
     if (frame.size() < 12) return;
     Mac source;
     std::copy_n(frame.begin() + 6, 6, source.begin());
-    const auto at = index.find(source);
-    if (at == index.end()) return;
+    const uint64_t n = MacNumber(source);
+    const auto at = std::lower_bound(index.begin(), index.end(), std::pair<uint64_t, size_t>{n, 0});
+    if (at == index.end() || at->first != n) return;
     const auto layout = IsGetReply(frame, link_.AdapterMac(), source);
     if (layout && ReplyRegister(frame, *layout) == kIdentityRegister &&
         static_cast<uint16_t>(ReplyData(frame, *layout)) == kIdentityValue)

@@ -91,7 +91,8 @@ class Discovery {
   int IsManagementPort(uint8_t port);
   void SetLostSwitchHandler(std::function<void()> handler) { onLostSwitch_ = std::move(handler); }
 
-  // Hello-reply collector for one received frame; public for the fuzzer.
+  // Hello-reply collector for one received frame (the records' MAC texts are written when the
+  // discovery ends); public for the fuzzer.
   void CollectHello(std::span<const uint8_t> frame);
 
  private:
