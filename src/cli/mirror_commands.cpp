@@ -43,7 +43,11 @@ int Run(CommandContext& c, std::optional<MirrorRole> role) {
   } else {
     outcome = mirroring.Disable(*role, *rows);
   }
-  return outcome == Outcome::kDone ? Show(c, mirroring) : ExitCodeOf(outcome);
+  if (outcome == Outcome::kDone) return Show(c, mirroring);
+  // Connected but lost: the check for this computer's management port had no hello answered.
+  if (outcome == Outcome::kSwitchLost && c.session.GetConnection().State().connected)
+    return SwitchLost(c, "the hello that tells the management port");
+  return ExitCodeOf(outcome);
 }
 
 int MirrorShow(CommandContext& c) { return Run(c, std::nullopt); }

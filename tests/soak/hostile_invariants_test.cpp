@@ -51,6 +51,13 @@ TEST_F(HostileInvariantsTest, ALostHelloReplyIsNoLostSwitch) {
       {.kind = sim::FaultKind::kLose, .target = sim::FaultTarget::kHello, .from = 2, .count = 1});
   EXPECT_EQ(Ctl({"mirror-rx", "3", "on"}), kExitOk) << err.str();
   EXPECT_EQ(Switch().Peek(0x021B) & 0x0008, 0x0008u) << "chip port 3 mirrored";
+  // None of the check's hellos answered: it changes nothing and says why.
+  Agent().Faults().Clear();
+  Agent().Faults().Add(
+      {.kind = sim::FaultKind::kLose, .target = sim::FaultTarget::kHello, .from = 2, .count = 3});
+  EXPECT_EQ(Ctl({"mirror-rx", "4", "on"}), kExitSwitchLost);
+  EXPECT_TRUE(Says(err, "did not answer (the hello that tells the management port)")) << err.str();
+  EXPECT_EQ(Switch().Peek(0x021B) & 0x0010, 0u) << "chip port 4 not mirrored";
 }
 
 TEST_F(HostileInvariantsTest, AStuckByteFailsTheSaveAndItSaysSo) {
