@@ -35,9 +35,9 @@ ConfigOwner SwitchOwner(CommandContext& c) {
   return {c.session.GetConnection().State().modelCode, c.session.Identifier().Layout()};
 }
 
-Field::second_type FieldValue(const std::optional<SettingValue>& value) {
+Field::second_type FieldValue(std::optional<SettingValue> value) {
   if (!value) return std::string("absent");
-  return std::visit([](const auto& v) { return Field::second_type(v); }, *value);
+  return std::visit([](auto& v) { return Field::second_type(std::move(v)); }, *value);
 }
 
 // The switch's stored configuration, or with --live its registers in place of the stored block.
@@ -70,7 +70,7 @@ int Show(CommandContext& c) {
     settings = ConfigSettings(*image, SwitchOwner(c));
   }
   record.reserve(record.size() + settings.size());
-  for (NamedSetting& s : settings) record.push_back({std::move(s.name), FieldValue(s.value)});
+  for (NamedSetting& s : settings) record.push_back({std::move(s.name), FieldValue(std::move(s.value))});
   c.out.Object(record);
   return kExitOk;
 }

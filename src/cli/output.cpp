@@ -11,14 +11,18 @@
 namespace velkor::cli {
 
 void AppendJsonString(std::string& out, std::string_view s) {
+  const auto needsEscape = [](char ch) {
+    const auto c = static_cast<unsigned char>(ch);
+    return c == '"' || c == '\\' || c < 0x20;
+  };
   out += '"';
   // Runs of characters that need no escape are copied whole.
-  size_t plain = 0;
-  for (size_t i = 0; i < s.size(); ++i) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    if (c != '"' && c != '\\' && c >= 0x20) continue;
-    out.append(s, plain, i - plain);
-    plain = i + 1;
+  auto plain = s.begin();
+  for (auto at = std::find_if(plain, s.end(), needsEscape); at != s.end();
+       at = std::find_if(plain, s.end(), needsEscape)) {
+    out.append(plain, at);
+    plain = at + 1;
+    const auto c = static_cast<unsigned char>(*at);
     if (c == '"' || c == '\\') {
       out += '\\';
       out += static_cast<char>(c);
@@ -28,7 +32,7 @@ void AppendJsonString(std::string& out, std::string_view s) {
       out += esc;
     }
   }
-  out.append(s.substr(plain));
+  out.append(plain, s.end());
   out += '"';
 }
 
@@ -86,7 +90,12 @@ void Output::Object(const Record& record) {
     return;
   }
   std::string lines;
-  for (const auto& [key, value] : record) lines += key + ": " + Text(value) + "\n";
+  for (const auto& [key, value] : record) {
+    lines += key;
+    lines += ": ";
+    lines += Text(value);
+    lines += '\n';
+  }
   out_ << lines;
 }
 

@@ -42,7 +42,10 @@ RegisterValues ImageFileRegisterValues(const ConfigFileImage& image) {
 std::string OnOff(bool on) { return on ? "on" : "off"; }
 
 std::string PortKey(const std::string& prefix, const PortLayout& layout, size_t row) {
-  return prefix + "." + PanelName(layout, row);
+  std::string key = prefix;
+  key += '.';
+  key += PanelName(layout, row);
+  return key;
 }
 
 ConfigOwner FileOwner(const NamedConfigFile& file) {
