@@ -11,6 +11,7 @@
 #include "cli/command.h"
 #include "cli/exit_codes.h"
 #include "support/emulated_ctl.h"
+#include "support/test_file.h"
 
 namespace velkor::cli {
 namespace {
@@ -90,8 +91,8 @@ bool IsJson(const std::string& text) { return JsonReader(text).Documents(); }
 
 // A command line of each command that succeeds on a freshly started QX-F8A.
 const std::map<std::string, std::vector<std::string>>& Successes() {
-  static const std::string file = ::testing::TempDir() + "velkor-grammar.cfg";
-  static const std::string image = ::testing::TempDir() + "velkor-grammar.bin";
+  static const std::string file = testing::TestFile("grammar.cfg");
+  static const std::string image = testing::TestFile("grammar.bin");
   static const std::map<std::string, std::vector<std::string>> lines{
       {"adapters", {"adapters"}},
       {"discover", {"discover"}},
@@ -139,7 +140,7 @@ const std::map<std::string, std::vector<std::string>>& Successes() {
 
 class GrammarTest : public testing::EmulatedCtlTest {
  protected:
-  void SetUp() override { std::ofstream(::testing::TempDir() + "velkor-grammar.cfg.pw") << "vemix\n"; }
+  void SetUp() override { std::ofstream(testing::TestFile("grammar.cfg.pw")) << "vemix\n"; }
   // Runs line with --json; what it printed must be JSON, and an error an object of its own.
   int RunJson(std::vector<std::string> line) {
     line.push_back("--json");

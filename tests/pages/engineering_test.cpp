@@ -12,6 +12,7 @@
 #include "pages/engineering/mac_address.h"
 #include "pages/engineering/vlan_info.h"
 #include "support/emulated_connection.h"
+#include "support/test_file.h"
 
 namespace velkor {
 namespace {
@@ -138,7 +139,7 @@ class EepromWriterTest : public ::testing::Test {
 
   EngineeringRig rig{kF8A};
   EepromWriter writer{rig.context};
-  std::string path = ::testing::TempDir() + "velkor-engineering-image.bin";
+  std::string path = testing::TestFile("image.bin");
 };
 
 TEST_F(EepromWriterTest, BurnsEveryByteWithProgress) {

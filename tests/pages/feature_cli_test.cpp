@@ -7,6 +7,7 @@
 
 #include "cli/exit_codes.h"
 #include "support/emulated_ctl.h"
+#include "support/test_file.h"
 
 namespace velkor::cli {
 namespace {
@@ -31,7 +32,7 @@ class FeatureCliTest : public testing::EmulatedCtlTest {
   }
 
  private:
-  std::string path_ = ::testing::TempDir() + "velkor_password_test";
+  std::string path_ = testing::TestFile("password");
 };
 
 TEST_F(FeatureCliTest, QosSourceRatioAndPortPriorities) {
