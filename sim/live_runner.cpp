@@ -70,13 +70,13 @@ void LiveRunner::OnFrame(unsigned char* self, const ::pcap_pkthdr* header, const
   auto& runner = *reinterpret_cast<LiveRunner*>(self);
   std::vector<TimedFrame> replies;
   runner.segment_.OnHostFrame({bytes, header->caplen}, runner.clock_.NowUs(), replies);
-  for (TimedFrame& r : replies) runner.pending_.push(std::move(r));
+  for (TimedFrame& r : replies) runner.pending_.push({std::move(r), runner.made_++});
 }
 
 void LiveRunner::SendDue() {
   const uint64_t now = clock_.NowUs();
-  while (!pending_.empty() && pending_.top().atUs <= now) {
-    const TimedFrame& f = pending_.top();
+  while (!pending_.empty() && pending_.top().frame.atUs <= now) {
+    const TimedFrame& f = pending_.top().frame;
     if (pcap_inject(handle_, f.bytes.data(), f.bytes.size()) < 0)
       errors_ << "send failed: " << pcap_geterr(handle_) << "\n";
     pending_.pop();
@@ -86,7 +86,7 @@ void LiveRunner::SendDue() {
 uint64_t LiveRunner::WaitUs() const {
   if (pending_.empty()) return kIdleWaitUs;
   const uint64_t now = clock_.NowUs();
-  const uint64_t due = pending_.top().atUs;
+  const uint64_t due = pending_.top().frame.atUs;
   if (due <= now + kSpinUs) return 0;
   return std::min(due - now - kSpinUs, kIdleWaitUs);
 }

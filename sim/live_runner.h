@@ -31,8 +31,15 @@ class LiveRunner {
   int Run(const volatile std::sig_atomic_t& stop, volatile std::sig_atomic_t& powerCycle);
 
  private:
+  // Replies due at the same microsecond leave in the order they were made, as the switch made them.
+  struct Pending {
+    TimedFrame frame;
+    uint64_t order;
+  };
   struct Later {
-    bool operator()(const TimedFrame& a, const TimedFrame& b) const { return a.atUs > b.atUs; }
+    bool operator()(const Pending& a, const Pending& b) const {
+      return a.frame.atUs != b.frame.atUs ? a.frame.atUs > b.frame.atUs : a.order > b.order;
+    }
   };
 
   static void OnFrame(unsigned char* self, const ::pcap_pkthdr* header, const unsigned char* bytes);
@@ -45,7 +52,8 @@ class LiveRunner {
   std::ostream& errors_;
   pcap* handle_ = nullptr;
   int fd_ = -1;
-  std::priority_queue<TimedFrame, std::vector<TimedFrame>, Later> pending_;
+  std::priority_queue<Pending, std::vector<Pending>, Later> pending_;
+  uint64_t made_ = 0;
 };
 
 }  // namespace velkor::sim

@@ -1,5 +1,7 @@
 #include "sim/management_agent.h"
 
+#include <algorithm>
+
 namespace velkor::sim {
 
 void ManagementAgent::StopAnswering(uint64_t fromUs, uint64_t untilUs) {
@@ -70,8 +72,8 @@ void ManagementAgent::AddGetImpostors(const Request& request, uint16_t reg, uint
                                       std::vector<TimedFrame>& replies) {
   const uint64_t atUs = ReplyTime(plan, nowUs);
   // Impostors that beat the fresh reply come a microsecond before it, or with it (and first) on
-  // a switch without latency.
-  const uint64_t beforeUs = atUs > nowUs ? atUs - 1 : atUs;
+  // a switch without latency; never before the replies to earlier requests, which left first.
+  const uint64_t beforeUs = std::max(atUs > nowUs ? atUs - 1 : atUs, lastInOrderUs_);
   if (plan.spoof) {
     const uint32_t wrong = value ^ (faults_.RandomValue() | 1);
     replies.push_back({beforeUs, BuildGetReply(request.source, faults_.RandomMac(), reg, wrong)});
@@ -97,7 +99,8 @@ void ManagementAgent::Send(std::vector<uint8_t> frame, const ReplyPlan& plan, ui
                            std::vector<TimedFrame>& replies) {
   if (plan.lost) return;
   if (plan.vid) InsertVlanTag(frame, *plan.vid);
-  const uint64_t at = nowUs + latencyUs_ + plan.extraDelayUs;
+  const uint64_t at = ReplyTime(plan, nowUs);
+  if (plan.extraDelayUs == 0) lastInOrderUs_ = std::max(lastInOrderUs_, at);
   for (unsigned copy = 0; copy < plan.copies; ++copy) replies.push_back({at + copy, frame});
 }
 

@@ -75,6 +75,7 @@ class ManagementAgent {
   EmulatedSwitch& chip_;
   ReplyFaults faults_;
   uint64_t latencyUs_;
+  uint64_t lastInOrderUs_ = 0;  // when the latest reply not held back by a fault arrives
   uint64_t silentFromUs_ = 0;
   uint64_t silentUntilUs_ = 0;
   uint64_t silentPeriodUs_ = 0;

@@ -16,6 +16,10 @@ bool Agree(const RegisterRead& a, const RegisterRead& b) {
 uint16_t FenceFor(uint16_t reg, uint16_t other = 0) {
   return reg == kFence || other == kFence ? kOtherFence : kFence;
 }
+
+uint16_t FenceFor(std::span<const uint16_t> regs) {
+  return std::find(regs.begin(), regs.end(), kFence) != regs.end() ? kOtherFence : kFence;
+}
 }  // namespace
 
 RegisterRead ConfirmRead(RegisterEngine& engine, uint16_t reg, RegisterRead first) {
@@ -60,8 +64,11 @@ std::vector<RegisterRead> ReadBatch(RegisterEngine& engine, std::span<const uint
 }
 
 bool ReadFence(RegisterEngine& engine, std::span<const uint16_t> regs) {
-  const bool fenceRead = std::find(regs.begin(), regs.end(), kFence) != regs.end();
-  return engine.ReadRegister(fenceRead ? kOtherFence : kFence).answered;
+  return engine.ReadRegister(FenceFor(regs)).answered;
+}
+
+std::vector<RegisterRead> ReadFresh(RegisterEngine& engine, std::span<const uint16_t> regs) {
+  return engine.ReadFresh(regs, FenceFor(regs));
 }
 
 std::vector<RegisterRead> ConfirmBatch(RegisterEngine& engine, std::span<const uint16_t> regs,

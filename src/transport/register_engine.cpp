@@ -1,6 +1,7 @@
 #include "transport/register_engine.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace velkor {
 
@@ -96,22 +97,49 @@ RegisterRead RegisterEngine::ReadRegister(uint16_t reg) {
   return result;
 }
 
+RegisterEngine::AsideBatch::AsideBatch(RegisterEngine& engine)
+    : engine_(engine),
+      batch_(std::exchange(engine.batch_, {})),
+      queue_(std::exchange(engine.queue_, {})),
+      firstUnsent_(std::exchange(engine.firstUnsent_, 0)),
+      repliesExpected_(std::exchange(engine.repliesExpected_, true)),
+      inOrder_(std::exchange(engine.inOrder_, false)) {}
+
+RegisterEngine::AsideBatch::~AsideBatch() {
+  engine_.batch_ = std::move(batch_);
+  engine_.queue_ = std::move(queue_);
+  engine_.firstUnsent_ = firstUnsent_;
+  engine_.repliesExpected_ = repliesExpected_;
+  engine_.inOrder_ = inOrder_;
+}
+
 std::pair<RegisterRead, RegisterRead> RegisterEngine::ReadRegisterPair(uint16_t first, uint16_t second) {
-  std::vector<Entry> batch = std::exchange(batch_, {});
-  std::vector<ManagementFrame> queue = std::exchange(queue_, {});
-  const size_t firstUnsent = std::exchange(firstUnsent_, 0);
-  const bool repliesExpected = std::exchange(repliesExpected_, true);
+  const AsideBatch aside(*this);
   const int a = QueueRead(first);
   const int b = QueueRead(second);
   TransmitBatch();
   // When first had to be asked again, the answer it got may be newer than second's.
   const bool inOrder = batch_[a].asks == 1;
-  const std::pair<RegisterRead, RegisterRead> read{{BatchValue(a), BatchAnswered(a)},
-                                                   {BatchValue(b), inOrder && BatchAnswered(b)}};
-  batch_ = std::move(batch);
-  queue_ = std::move(queue);
-  firstUnsent_ = firstUnsent;
-  repliesExpected_ = repliesExpected;
+  return {{BatchValue(a), BatchAnswered(a)}, {BatchValue(b), inOrder && BatchAnswered(b)}};
+}
+
+std::vector<RegisterRead> RegisterEngine::ReadFresh(std::span<const uint16_t> regs, uint16_t fence) {
+  const AsideBatch aside(*this);
+  std::vector<int> second;
+  second.reserve(regs.size());
+  for (uint16_t reg : regs) {
+    if (batch_.empty())
+      QueueRead(reg);
+    else
+      QueueReadInOrder(reg);
+    QueueReadInOrder(fence);
+    second.push_back(QueueReadInOrder(reg));
+  }
+  TransmitBatch();
+  const bool all = std::all_of(batch_.begin(), batch_.end(), [](const Entry& e) { return e.answered; });
+  std::vector<RegisterRead> read(regs.size());
+  if (all)
+    for (size_t i = 0; i < regs.size(); ++i) read[i] = {BatchValue(second[i]), true};
   return read;
 }
 
@@ -125,6 +153,7 @@ void RegisterEngine::BeginBatch() {
   batch_.clear();
   firstUnsent_ = 0;
   queue_.clear();
+  inOrder_ = false;
 }
 
 bool RegisterEngine::Enqueue(const ManagementFrame& frame) {
@@ -148,9 +177,36 @@ int RegisterEngine::QueueRead(uint16_t reg) {
   return static_cast<int>(batch_.size() - 1);
 }
 
+int RegisterEngine::QueueReadInOrder(uint16_t reg) {
+  if (batch_.size() == kMaxBatchEntries ||
+      !Enqueue(BuildGet(link_.AdapterMac(), discovery_.SelectedMac(), reg)))
+    return -1;
+  batch_.push_back({reg});
+  batch_.back().inOrder = true;
+  inOrder_ = true;
+  return static_cast<int>(batch_.size() - 1);
+}
+
 int RegisterEngine::QueueWrite(uint16_t reg, uint32_t value) {
   repliesExpected_ = false;
   return Enqueue(BuildSet(link_.AdapterMac(), discovery_.SelectedMac(), reg, value)) ? 0 : -1;
+}
+
+RegisterEngine::Entry* RegisterEngine::EntryFor(uint16_t reg, size_t& at) {
+  Entry* entry = nullptr;
+  for (size_t i = firstUnsent_; i < batch_.size(); ++i) {
+    if (batch_[i].reg != reg) continue;
+    entry = &batch_[i];
+    at = i;
+    if (!entry->answered) break;
+  }
+  return entry;
+}
+
+bool RegisterEngine::EarlierAnswered(size_t at) const {
+  return std::all_of(batch_.begin() + static_cast<std::ptrdiff_t>(firstUnsent_),
+                     batch_.begin() + static_cast<std::ptrdiff_t>(at),
+                     [](const Entry& e) { return e.answered; });
 }
 
 void RegisterEngine::HandleBatchReply(std::span<const uint8_t> frame, size_t& answered, int& rounds) {
@@ -158,14 +214,18 @@ void RegisterEngine::HandleBatchReply(std::span<const uint8_t> frame, size_t& an
   if (!reply) return;
   // Only this transmission's entries take replies, each its first: a late or repeated reply never
   // overwrites a value the caller may already have changed.
-  Entry* entry = nullptr;
-  for (size_t i = firstUnsent_; i < batch_.size() && !entry; ++i)
-    if (batch_[i].reg == reply->reg) entry = &batch_[i];
+  size_t at = 0;
+  Entry* entry = EntryFor(reply->reg, at);
   const bool stale = late_.Stale(reply->reg, clock_.NowUs());
+  // A reply that comes too early for its entry is still a reply to one of the asks: counted, not taken.
+  if (entry && !stale && !entry->answered && entry->inOrder && !EarlierAnswered(at)) {
+    ++entry->replies;
+    return;
+  }
   const bool ours = !stale && entry && !entry->answered;
   if (entry && stale) {
-    // It may have been the entry's own, its earlier ask lost: one round more.
-    if (!entry->answered) rounds = std::min(rounds + 1, 2 * kAsksPerRead);
+    // It may have been the entry's own, its earlier ask lost: one round more, where asks may repeat.
+    if (!entry->answered && !inOrder_) rounds = std::min(rounds + 1, 2 * kAsksPerRead);
     entry->tookLate = true;
   } else if (entry) {
     ++entry->replies;
@@ -197,7 +257,7 @@ void RegisterEngine::TransmitBatch() {
     for (size_t i = firstUnsent_; i < batch_.size(); ++i) batch_[i].asks = 1;
     const size_t wanted = batch_.size() - firstUnsent_;
     size_t answered = 0;
-    int rounds = kAsksPerRead;
+    int rounds = inOrder_ ? 1 : kAsksPerRead;
     const FrameSink sink = [&](std::span<const uint8_t> frame) { HandleBatchReply(frame, answered, rounds); };
     // Counting answered entries, not frames, keeps duplicates and foreign frames from ending the
     // wait before every reply is in.
@@ -217,6 +277,7 @@ void RegisterEngine::TransmitBatch() {
     }
   }
   repliesExpected_ = true;
+  inOrder_ = false;
   firstUnsent_ = batch_.size();
   queue_.clear();
 }

@@ -47,10 +47,23 @@ class RegisterEngine {
   // answers in order, so second is read after first; second counts as unanswered when first had
   // to be asked again, since first's answer may then be the newer.
   std::pair<RegisterRead, RegisterRead> ReadRegisterPair(uint16_t first, uint16_t second);
+  // Reads regs so that no reply the switch sent before this exchange began can answer it, leaving
+  // the batch as it is. Each register is asked, then fence, then the register again; the second
+  // ask takes only a reply that comes after every earlier ask of the exchange has had its own.
+  // Replies come in the order of their asks, so that reply is the switch's answer to the second ask
+  // or a copy of its answer to the first: either way what the register held once the exchange had
+  // reached it. The registers are reached in the given order, each after the one before has been
+  // read. Nothing is asked twice, since an answer to a repeated ask proves no order: one lost reply
+  // leaves every register unanswered, and the caller asks again.
+  std::vector<RegisterRead> ReadFresh(std::span<const uint16_t> regs, uint16_t fence);
   int WriteRegister(uint16_t reg, uint32_t value);
 
   void BeginBatch();
   int QueueRead(uint16_t reg);
+  // A read of its own, even of a register already queued, that takes a reply only once every entry
+  // queued before it since the last transmission is answered. A batch with such a read is sent
+  // once and never asked again.
+  int QueueReadInOrder(uint16_t reg);
   int QueueWrite(uint16_t reg, uint32_t value);
   void TransmitBatch();
   // A stale or refused index (-1) reads as a scratch 0 and writes nowhere.
@@ -72,10 +85,28 @@ class RegisterEngine {
     unsigned asks = 0;
     unsigned replies = 0;
     bool tookLate = false;  // a late reply for its register came while it waited
+    bool inOrder = false;   // takes a reply only after every earlier entry of its transmission
   };
   struct Reply {
     uint16_t reg;
     uint32_t value;
+  };
+
+  // Keeps the caller's batch aside while an exchange of the engine's own runs.
+  class AsideBatch {
+   public:
+    explicit AsideBatch(RegisterEngine& engine);
+    ~AsideBatch();
+    AsideBatch(const AsideBatch&) = delete;
+    AsideBatch& operator=(const AsideBatch&) = delete;
+
+   private:
+    RegisterEngine& engine_;
+    std::vector<Entry> batch_;
+    std::vector<ManagementFrame> queue_;
+    size_t firstUnsent_;
+    bool repliesExpected_;
+    bool inOrder_;
   };
 
   // The selected switch's get reply to this adapter, or none.
@@ -85,6 +116,9 @@ class RegisterEngine {
   bool Enqueue(const ManagementFrame& frame);
   // rounds grows when a reply an entry waits for may have been taken for an earlier read's.
   void HandleBatchReply(std::span<const uint8_t> frame, size_t& answered, int& rounds);
+  // The entry a reply for reg goes to: the first of this transmission still waiting, else the last.
+  Entry* EntryFor(uint16_t reg, size_t& at);
+  bool EarlierAnswered(size_t at) const;
   // Asks once more for this transmission's unanswered entries.
   void AskAgain(CaptureChannel& send);
   // Reads the register channel until done(), until answered has not grown for the overdue time,
@@ -100,6 +134,7 @@ class RegisterEngine {
   std::vector<ManagementFrame> queue_;
   size_t firstUnsent_ = 0;  // entries from here on were queued since the last transmission
   bool repliesExpected_ = true;
+  bool inOrder_ = false;  // the batch holds a read in order
   uint32_t scratch_ = 0;
 };
 

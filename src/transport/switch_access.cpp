@@ -1,8 +1,9 @@
 #include "transport/switch_access.h"
 
 #include <algorithm>
-#include <tuple>
+#include <array>
 #include <utility>
+#include <vector>
 
 #include "transport/confirmed_read.h"
 
@@ -31,6 +32,30 @@ uint16_t PhyCommand(uint16_t last, uint8_t phy, uint8_t reg) {
 }
 }  // namespace
 
+RegisterRead SwitchAccess::PollFresh(uint16_t reg, uint16_t busyBit, uint16_t along,
+                                     RegisterRead* alongRead) {
+  const std::array<uint16_t, 2> regs{reg, along};
+  const std::vector<RegisterRead> fresh = ReadFresh(engine_, {regs.data(), alongRead ? 2u : 1u});
+  if (fresh[0].answered) {
+    if (alongRead) *alongRead = fresh[1];
+    return fresh[0];
+  }
+  // A lost reply breaks the order that exchange proves by; reads that are asked again until they
+  // are answered, and confirmed, stand in for it.
+  if (!alongRead) {
+    const RegisterRead r = engine_.ReadRegister(reg);
+    return r.answered && (r.Low16() & busyBit) == 0 ? ConfirmRead(engine_, reg, r) : r;
+  }
+  auto read = engine_.ReadRegisterPair(reg, along);
+  if (read.first.answered && (read.first.Low16() & busyBit) == 0) {
+    read = ConfirmPair(engine_, reg, along, read);
+    // along holds the command's result once reg has read idle: asked for alone when its reply was lost.
+    if (read.first.answered && !read.second.answered) read.second = ReadConfirmed(engine_, along);
+  }
+  *alongRead = read.second;
+  return read.first;
+}
+
 std::optional<uint16_t> SwitchAccess::WaitNotBusy(uint16_t reg, uint16_t busyBit, Settle settle,
                                                   uint16_t along, RegisterRead* alongRead) {
   Clock& clock = engine_.GetClock();
@@ -39,16 +64,10 @@ std::optional<uint16_t> SwitchAccess::WaitNotBusy(uint16_t reg, uint16_t busyBit
   uint64_t sleepUs = kFirstPollSleepUs;
   for (;;) {
     RegisterRead r;
-    if (alongRead)
-      std::tie(r, *alongRead) = engine_.ReadRegisterPair(reg, along);
+    if (settle == Settle::kFresh)
+      r = PollFresh(reg, busyBit, along, alongRead);
     else
       r = engine_.ReadRegister(reg);
-    if (r.answered && (r.Low16() & busyBit) == 0 && settle == Settle::kConfirmed) {
-      if (alongRead)
-        std::tie(r, *alongRead) = ConfirmPair(engine_, reg, along, {r, *alongRead});
-      else
-        r = ConfirmRead(engine_, reg, r);
-    }
     if (r.answered && (r.Low16() & busyBit) == 0) return r.Low16();
     if (clock.NowUs() >= deadline) return std::nullopt;
     clock.SleepUs(sleepUs);
@@ -60,9 +79,10 @@ std::optional<uint16_t> SwitchAccess::ReadPhyRegister(uint8_t phy, uint8_t reg) 
   const auto last = WaitNotBusy(kPhyCommand, kPhyBusy, Settle::kSingle);
   if (!last) return std::nullopt;
   engine_.WriteRegister(kPhyCommand, PhyCommand(*last, phy, reg));
-  if (!WaitNotBusy(kPhyCommand, kPhyBusy, Settle::kConfirmed)) return std::nullopt;
-  const RegisterRead data = ReadConfirmed(engine_, kPhyReadData);
-  if (!data.answered) return std::nullopt;
+  // The data register, read after the poll that finds the command done, holds its result.
+  RegisterRead data;
+  if (!WaitNotBusy(kPhyCommand, kPhyBusy, Settle::kFresh, kPhyReadData, &data) || !data.answered)
+    return std::nullopt;
   return data.Low16();
 }
 
@@ -71,7 +91,7 @@ bool SwitchAccess::WritePhyRegister(uint8_t phy, uint8_t reg, uint16_t value) {
   if (!last) return false;
   engine_.WriteRegister(kPhyWriteData, value);
   engine_.WriteRegister(kPhyCommand, PhyCommand(*last, phy, reg) | kPhyWrite);
-  return WaitNotBusy(kPhyCommand, kPhyBusy, Settle::kConfirmed).has_value();
+  return WaitNotBusy(kPhyCommand, kPhyBusy, Settle::kFresh).has_value();
 }
 
 std::optional<uint16_t> SwitchAccess::EepromIdle() {
@@ -82,7 +102,7 @@ std::optional<uint16_t> SwitchAccess::EepromIdle() {
 }
 
 std::optional<uint16_t> SwitchAccess::EepromDone(RegisterRead* dataRead) {
-  eepromIdle_ = WaitNotBusy(kEepromControl, kEepromBusy, Settle::kConfirmed, kEepromData, dataRead);
+  eepromIdle_ = WaitNotBusy(kEepromControl, kEepromBusy, Settle::kFresh, kEepromData, dataRead);
   eepromIdleAtUs_ = engine_.GetClock().NowUs();
   return eepromIdle_;
 }
@@ -92,13 +112,11 @@ std::optional<uint8_t> SwitchAccess::ReadEepromByte(uint16_t addr) {
   if (!last) return std::nullopt;
   engine_.WriteRegister(kEepromControl,
                         (*last & kEepromKeptBits) | (addr & kEepromAddressBits) | kEepromRead);
-  // The data that comes with the poll finding the controller idle is this command's byte; asked
-  // for alone only when that reply was lost. The data register does not say which byte it holds,
-  // so an earlier byte's reply must not pass for it: both are confirmed.
+  // The data register, read after the poll that finds the controller idle, holds this command's
+  // byte. It does not say which byte it holds, so both are read fresh: an earlier byte's reply must
+  // not pass for it, nor the previous command's "not busy" end the wait.
   RegisterRead data;
-  if (!EepromDone(&data)) return std::nullopt;
-  if (!data.answered) data = ReadConfirmed(engine_, kEepromData);
-  if (!data.answered) return std::nullopt;
+  if (!EepromDone(&data) || !data.answered) return std::nullopt;
   return static_cast<uint8_t>(data.Low16() >> 8);
 }
 

@@ -66,12 +66,15 @@ class SwitchAccess {
   RegisterEngine& Engine() { return engine_; }
 
  private:
-  // After a command, a stale copy of the previous command's "not busy" must not end the wait.
-  enum class Settle { kSingle, kConfirmed };
-  // Polls reg until (value & busyBit) == 0; the last value, or none on time-out. With along, that
-  // register is asked in the same exchange as every poll, and alongRead holds its last answer.
+  // After a command, a stale copy of the previous command's "not busy" must not end the wait: such
+  // polls are read fresh.
+  enum class Settle { kSingle, kFresh };
+  // Polls reg until (value & busyBit) == 0; the last value, or none on time-out. With alongRead,
+  // along is read fresh after every poll, in the same exchange, and alongRead holds its last answer.
   std::optional<uint16_t> WaitNotBusy(uint16_t reg, uint16_t busyBit, Settle settle, uint16_t along = 0,
                                       RegisterRead* alongRead = nullptr);
+  // One poll of reg read fresh, with along after it when alongRead is given.
+  RegisterRead PollFresh(uint16_t reg, uint16_t busyBit, uint16_t along, RegisterRead* alongRead);
   // The idle EEPROM control value a command starts from. The poll that ended this program's last
   // command found the controller idle; read just now, it stands for the poll before the next one,
   // which would read the same.

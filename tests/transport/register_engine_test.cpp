@@ -166,6 +166,26 @@ TEST_F(RegisterEngineTest, LateAndRepeatedRepliesNeverOverwriteABatchValue) {
   EXPECT_EQ(engine.BatchValue(a), 0x0Eu);
 }
 
+TEST_F(RegisterEngineTest, FreshReadTakesNoReplyThatCameBeforeItsFence) {
+  sw.duplicate = true;
+  uint32_t asked = 0;
+  sw.onGet = [&](uint16_t reg, uint32_t value) { return reg == 0x10 ? ++asked : value; };
+  const std::vector<uint16_t> regs{0x10};
+  const std::vector<RegisterRead> read = engine.ReadFresh(regs, 0x0207);
+  ASSERT_EQ(read.size(), 1u);
+  EXPECT_TRUE(read[0].answered);
+  EXPECT_EQ(read[0].value, 2u) << "the first ask's copy came before the fence's reply";
+  EXPECT_EQ(sw.gets, 3);
+
+  // One lost reply breaks the order: nothing is taken, and nothing asked again.
+  sw.duplicate = false;
+  rig.clock.SleepMs(1);
+  sw.silent.insert(0x0207);
+  sw.gets = 0;
+  EXPECT_FALSE(engine.ReadFresh(regs, 0x0207)[0].answered);
+  EXPECT_EQ(sw.gets, 3);
+}
+
 TEST_F(RegisterEngineTest, SetBatchBitsAndFlushWriteOnlyChangedRegisters) {
   sw.registers = {{0x0000, 0xFFFF}, {0x0001, 0x1234}};
   engine.BeginBatch();
