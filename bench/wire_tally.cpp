@@ -26,6 +26,7 @@ class WireTally::Channel final : public CaptureChannel {
   }
   int Dispatch(const FrameSink& sink) override { return inner_->Dispatch(sink); }
   void DispatchPending(const FrameSink& sink) override { inner_->DispatchPending(sink); }
+  std::unique_ptr<CaptureChannel> TakeInner() { return std::move(inner_); }
 
  private:
   std::unique_ptr<CaptureChannel> inner_;
@@ -37,6 +38,20 @@ std::unique_ptr<CaptureChannel> WireTally::Open(const std::string& device, const
   auto inner = inner_.Open(device, params, error);
   if (!inner) return nullptr;
   return std::make_unique<Channel>(std::move(inner), *this);
+}
+
+std::vector<std::unique_ptr<CaptureChannel>> WireTally::OpenEach(const std::string& device,
+                                                                 std::span<const ChannelParams> params,
+                                                                 OpenError& error) {
+  std::vector<std::unique_ptr<CaptureChannel>> channels = inner_.OpenEach(device, params, error);
+  for (auto& channel : channels) channel = std::make_unique<Channel>(std::move(channel), *this);
+  return channels;
+}
+
+void WireTally::CloseEach(std::vector<std::unique_ptr<CaptureChannel>> channels) {
+  std::vector<std::unique_ptr<CaptureChannel>> inner;
+  for (auto& channel : channels) inner.push_back(static_cast<Channel&>(*channel).TakeInner());
+  inner_.CloseEach(std::move(inner));
 }
 
 void WireTally::Record(std::span<const uint8_t> f) {

@@ -29,6 +29,11 @@ class WireTally final : public PacketBackend {
   std::unique_ptr<CaptureChannel> Open(const std::string& device, const ChannelParams& params,
                                        OpenError& error) override;
   std::optional<Mac> AdapterMac(const std::string& device) override { return inner_.AdapterMac(device); }
+  // The inner backend opens and closes the channels, as it would without the tally.
+  std::vector<std::unique_ptr<CaptureChannel>> OpenEach(const std::string& device,
+                                                        std::span<const ChannelParams> params,
+                                                        OpenError& error) override;
+  void CloseEach(std::vector<std::unique_ptr<CaptureChannel>> channels) override;
 
   // Forgets what was sent so far.
   void Start() { sent_.clear(); }

@@ -68,6 +68,7 @@ int Link::FailOpen(const char* text) {
 }
 
 int Link::OpenChannels(unsigned i) {
+  CloseChannels();
   openFailure_ = OpenFailure::kNone;
   if (i >= adapters_.size()) {
     openFailure_ = OpenFailure::kNoDevice;
@@ -75,9 +76,13 @@ int Link::OpenChannels(unsigned i) {
   }
   const AdapterInfo& a = adapters_[i];
   OpenError error;
-  discovery_ = backend_.Open(a.name, {65536, true, 100}, error);
-  if (discovery_) send_ = backend_.Open(a.name, {65536, false, 0}, error);
-  if (send_) register_ = backend_.Open(a.name, {65536, true, 1}, error);
+  const ChannelParams params[] = {{65536, true, 100}, {65536, false, 0}, {65536, true, 1}};
+  std::vector<std::unique_ptr<CaptureChannel>> channels = backend_.OpenEach(a.name, params, error);
+  if (channels.size() == std::size(params)) {
+    discovery_ = std::move(channels[0]);
+    send_ = std::move(channels[1]);
+    register_ = std::move(channels[2]);
+  }
   if (!register_) {
     if (!error.text.empty()) errors_ << error.text << "\n";
     openFailure_ = error.kind == OpenFailure::kNone ? OpenFailure::kOther : error.kind;
@@ -103,9 +108,10 @@ int Link::SetRegisterFilter(const Mac& switchMac) {
 }
 
 void Link::CloseChannels() {
-  discovery_.reset();
-  send_.reset();
-  register_.reset();
+  std::vector<std::unique_ptr<CaptureChannel>> open;
+  for (auto* channel : {&discovery_, &send_, &register_})
+    if (*channel) open.push_back(std::move(*channel));
+  if (!open.empty()) backend_.CloseEach(std::move(open));
 }
 
 }  // namespace velkor

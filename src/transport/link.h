@@ -28,7 +28,11 @@ struct AdapterInfo {
 // error stream given at construction; nothing here talks to the user.
 class Link {
  public:
+  // The backend outlives the link, which closes its channels through it.
   Link(PacketBackend& backend, std::ostream& errors) : backend_(backend), errors_(errors) {}
+  ~Link() { CloseChannels(); }
+  Link(const Link&) = delete;
+  Link& operator=(const Link&) = delete;
 
   // Closes the channels and rebuilds the table. -1 when the library cannot list devices (the
   // program then ends with exit code 1; the text is already on the error stream).

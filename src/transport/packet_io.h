@@ -77,6 +77,13 @@ class PacketBackend {
   virtual bool FindAllDevices(std::vector<CaptureDevice>& devices, std::string& error) = 0;
   virtual std::unique_ptr<CaptureChannel> Open(const std::string& device, const ChannelParams& params,
                                                OpenError& error) = 0;
+  // A channel per params on device, in order; none when one cannot be opened, with the first such
+  // one's error. The default opens them one after another.
+  virtual std::vector<std::unique_ptr<CaptureChannel>> OpenEach(const std::string& device,
+                                                                std::span<const ChannelParams> params,
+                                                                OpenError& error);
+  // The default closes them one after another.
+  virtual void CloseEach(std::vector<std::unique_ptr<CaptureChannel>> channels) { channels.clear(); }
   // The adapter's own MAC address, or none when the system does not know it.
   virtual std::optional<Mac> AdapterMac(const std::string& device) = 0;
 };

@@ -5,6 +5,7 @@
 #include <poll.h>
 
 #include <algorithm>
+#include <thread>
 
 #include "transport/linux_netdev.h"
 
@@ -150,6 +151,31 @@ std::optional<Mac> PcapBackend::AdapterMac(const std::string& device) {
   const auto listed = listedMacs_.find(device);
   if (listed != listedMacs_.end()) return listed->second;
   return SysfsMac(sysfsNet_, device);
+}
+
+std::vector<std::unique_ptr<CaptureChannel>> PcapBackend::OpenEach(const std::string& device,
+                                                                   std::span<const ChannelParams> params,
+                                                                   OpenError& error) {
+  std::vector<std::unique_ptr<CaptureChannel>> channels(params.size());
+  std::vector<OpenError> errors(params.size());
+  {
+    std::vector<std::jthread> opening;
+    for (size_t i = 0; i < params.size(); ++i)
+      opening.emplace_back([&, i] { channels[i] = Open(device, params[i], errors[i]); });
+  }
+  for (size_t i = 0; i < params.size(); ++i) {
+    if (channels[i]) continue;
+    error = errors[i];
+    CloseEach(std::move(channels));
+    return {};
+  }
+  return channels;
+}
+
+void PcapBackend::CloseEach(std::vector<std::unique_ptr<CaptureChannel>> channels) {
+  std::vector<std::jthread> closing;
+  for (auto& channel : channels)
+    if (channel) closing.emplace_back([c = std::move(channel)]() mutable { c.reset(); });
 }
 
 }  // namespace velkor

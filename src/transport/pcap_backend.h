@@ -21,6 +21,12 @@ class PcapBackend final : public PacketBackend {
   std::unique_ptr<CaptureChannel> Open(const std::string& device, const ChannelParams& params,
                                        OpenError& error) override;
   std::optional<Mac> AdapterMac(const std::string& device) override;
+  // Setting up or tearing down a capture ring waits out a kernel grace period of some 10 to 25 ms;
+  // the channels do theirs side by side.
+  std::vector<std::unique_ptr<CaptureChannel>> OpenEach(const std::string& device,
+                                                        std::span<const ChannelParams> params,
+                                                        OpenError& error) override;
+  void CloseEach(std::vector<std::unique_ptr<CaptureChannel>> channels) override;
 
  private:
   std::string sysfsNet_;
