@@ -67,7 +67,7 @@ bool ReadFence(RegisterEngine& engine, std::span<const uint16_t> regs) {
   return engine.ReadRegister(FenceFor(regs)).answered;
 }
 
-std::vector<RegisterRead> ReadFresh(RegisterEngine& engine, std::span<const uint16_t> regs) {
+std::vector<FencedRead> ReadFresh(RegisterEngine& engine, std::span<const uint16_t> regs) {
   return engine.ReadFresh(regs, FenceFor(regs));
 }
 

@@ -26,7 +26,7 @@ std::pair<RegisterRead, RegisterRead> ConfirmPair(RegisterEngine& engine, uint16
 
 // One exchange that no reply sent before it can answer (RegisterEngine::ReadFresh), with a fence
 // that is none of regs: each register is read once, in order, as it was at its turn or later.
-std::vector<RegisterRead> ReadFresh(RegisterEngine& engine, std::span<const uint16_t> regs);
+std::vector<FencedRead> ReadFresh(RegisterEngine& engine, std::span<const uint16_t> regs);
 
 // How a batch reads: kShown takes the replies as they come (a stale copy may be shown once), while
 // kConfirmed reads as ReadBatchConfirmed, for values that decide something or are written back.

@@ -123,23 +123,21 @@ std::pair<RegisterRead, RegisterRead> RegisterEngine::ReadRegisterPair(uint16_t 
   return {{BatchValue(a), BatchAnswered(a)}, {BatchValue(b), inOrder && BatchAnswered(b)}};
 }
 
-std::vector<RegisterRead> RegisterEngine::ReadFresh(std::span<const uint16_t> regs, uint16_t fence) {
+std::vector<FencedRead> RegisterEngine::ReadFresh(std::span<const uint16_t> regs, uint16_t fence) {
   const AsideBatch aside(*this);
-  std::vector<int> second;
-  second.reserve(regs.size());
+  std::vector<std::pair<int, int>> asks;
+  asks.reserve(regs.size());
   for (uint16_t reg : regs) {
-    if (batch_.empty())
-      QueueRead(reg);
-    else
-      QueueReadInOrder(reg);
+    const int first = batch_.empty() ? QueueRead(reg) : QueueReadInOrder(reg);
     QueueReadInOrder(fence);
-    second.push_back(QueueReadInOrder(reg));
+    asks.emplace_back(first, QueueReadInOrder(reg));
   }
   TransmitBatch();
   const bool all = std::all_of(batch_.begin(), batch_.end(), [](const Entry& e) { return e.answered; });
-  std::vector<RegisterRead> read(regs.size());
+  std::vector<FencedRead> read(regs.size());
   if (all)
-    for (size_t i = 0; i < regs.size(); ++i) read[i] = {BatchValue(second[i]), true};
+    for (size_t i = 0; i < regs.size(); ++i)
+      read[i] = {{BatchValue(asks[i].first), true}, {BatchValue(asks[i].second), true}};
   return read;
 }
 

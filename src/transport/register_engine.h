@@ -27,6 +27,13 @@ struct RegisterRead {
   uint16_t Low16() const { return static_cast<uint16_t>(value); }
 };
 
+// A register asked twice in one exchange with a fence between: first as the first ask found it,
+// fresh as no reply sent before the exchange can have answered (RegisterEngine::ReadFresh).
+struct FencedRead {
+  RegisterRead first;
+  RegisterRead fresh;
+};
+
 // Reads and writes the selected switch's registers, one at a time or in batches. A read whose
 // reply is overdue is asked again, a bounded number of times, before it counts as lost; a reply
 // that may answer an earlier read is never taken for a later one.
@@ -52,10 +59,11 @@ class RegisterEngine {
   // ask takes only a reply that comes after every earlier ask of the exchange has had its own.
   // Replies come in the order of their asks, so that reply is the switch's answer to the second ask
   // or a copy of its answer to the first: either way what the register held once the exchange had
-  // reached it. The registers are reached in the given order, each after the one before has been
-  // read. Nothing is asked twice, since an answer to a repeated ask proves no order: one lost reply
-  // leaves every register unanswered, and the caller asks again.
-  std::vector<RegisterRead> ReadFresh(std::span<const uint16_t> regs, uint16_t fence);
+  // reached it, unless the segment held back a reply to an earlier exchange. The registers are
+  // reached in the given order, each after the one before has been read. Nothing is asked twice,
+  // since an answer to a repeated ask proves no order: one lost reply leaves every register
+  // unanswered, and the caller asks again.
+  std::vector<FencedRead> ReadFresh(std::span<const uint16_t> regs, uint16_t fence);
   int WriteRegister(uint16_t reg, uint32_t value);
 
   void BeginBatch();

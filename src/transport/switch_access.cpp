@@ -13,10 +13,12 @@ namespace {
 constexpr uint16_t kPhyBusy = 0x8000;
 constexpr uint16_t kPhyWrite = 0x4000;
 constexpr uint16_t kPhyKeptBits = 0xBC00;
+constexpr uint16_t kPhyShownBits = kPhyWrite | 0x03FF;  // the write bit, the PHY and its register
 constexpr uint16_t kEepromBusy = 0x1000;
 constexpr uint16_t kEepromRead = 0x0800;
 constexpr uint16_t kEepromKeptBits = 0xF000;
 constexpr uint16_t kEepromAddressBits = 0x07FF;
+constexpr uint16_t kEepromShownBits = kEepromRead | kEepromAddressBits;
 constexpr uint64_t kEepromWriteMs = 5;
 // How long an idle reading of the EEPROM controller stands for a fresh poll.
 constexpr uint64_t kEepromIdleReuseUs = 10'000;
@@ -32,16 +34,23 @@ uint16_t PhyCommand(uint16_t last, uint8_t phy, uint8_t reg) {
 }
 }  // namespace
 
-RegisterRead SwitchAccess::PollFresh(uint16_t reg, uint16_t busyBit, uint16_t along,
+RegisterRead SwitchAccess::PollFresh(uint16_t reg, uint16_t busyBit, Written written, uint16_t along,
                                      RegisterRead* alongRead) {
   const std::array<uint16_t, 2> regs{reg, along};
-  const std::vector<RegisterRead> fresh = ReadFresh(engine_, {regs.data(), alongRead ? 2u : 1u});
-  if (fresh[0].answered) {
-    if (alongRead) *alongRead = fresh[1];
-    return fresh[0];
+  const std::vector<FencedRead> fresh = ReadFresh(engine_, {regs.data(), alongRead ? 2u : 1u});
+  // Copies of an earlier exchange's replies, repeated by the segment, can fill this one in order: a
+  // poll that does not show this command may be such a copy. A reply the segment held back can come
+  // in any place: along, the value that decides, must read the same twice.
+  const RegisterRead poll = fresh[0].fresh;
+  const bool showsCommand =
+      poll.answered && (poll.Low16() & written.shownBits) == (written.command & written.shownBits);
+  const bool busy = (poll.Low16() & busyBit) != 0;
+  if (showsCommand && (busy || !alongRead || fresh[1].first.value == fresh[1].fresh.value)) {
+    if (alongRead) *alongRead = fresh[1].fresh;
+    return poll;
   }
-  // A lost reply breaks the order that exchange proves by; reads that are asked again until they
-  // are answered, and confirmed, stand in for it.
+  // Otherwise, and when a lost reply broke the order that exchange proves by, reads that are asked
+  // again until they are answered, and confirmed, stand in for it.
   if (!alongRead) {
     const RegisterRead r = engine_.ReadRegister(reg);
     return r.answered && (r.Low16() & busyBit) == 0 ? ConfirmRead(engine_, reg, r) : r;
@@ -56,16 +65,17 @@ RegisterRead SwitchAccess::PollFresh(uint16_t reg, uint16_t busyBit, uint16_t al
   return read.first;
 }
 
-std::optional<uint16_t> SwitchAccess::WaitNotBusy(uint16_t reg, uint16_t busyBit, Settle settle,
-                                                  uint16_t along, RegisterRead* alongRead) {
+std::optional<uint16_t> SwitchAccess::WaitNotBusy(uint16_t reg, uint16_t busyBit,
+                                                  std::optional<Written> written, uint16_t along,
+                                                  RegisterRead* alongRead) {
   Clock& clock = engine_.GetClock();
   const uint64_t deadline = clock.NowUs() + kPollLimitMs * 1000;
   // Most commands are done by the first poll; a slow one is polled less and less often.
   uint64_t sleepUs = kFirstPollSleepUs;
   for (;;) {
     RegisterRead r;
-    if (settle == Settle::kFresh)
-      r = PollFresh(reg, busyBit, along, alongRead);
+    if (written)
+      r = PollFresh(reg, busyBit, *written, along, alongRead);
     else
       r = engine_.ReadRegister(reg);
     if (r.answered && (r.Low16() & busyBit) == 0) return r.Low16();
@@ -76,33 +86,37 @@ std::optional<uint16_t> SwitchAccess::WaitNotBusy(uint16_t reg, uint16_t busyBit
 }
 
 std::optional<uint16_t> SwitchAccess::ReadPhyRegister(uint8_t phy, uint8_t reg) {
-  const auto last = WaitNotBusy(kPhyCommand, kPhyBusy, Settle::kSingle);
+  const auto last = WaitNotBusy(kPhyCommand, kPhyBusy);
   if (!last) return std::nullopt;
-  engine_.WriteRegister(kPhyCommand, PhyCommand(*last, phy, reg));
+  const uint16_t command = PhyCommand(*last, phy, reg);
+  engine_.WriteRegister(kPhyCommand, command);
   // The data register, read after the poll that finds the command done, holds its result.
   RegisterRead data;
-  if (!WaitNotBusy(kPhyCommand, kPhyBusy, Settle::kFresh, kPhyReadData, &data) || !data.answered)
+  if (!WaitNotBusy(kPhyCommand, kPhyBusy, Written{command, kPhyShownBits}, kPhyReadData, &data) ||
+      !data.answered)
     return std::nullopt;
   return data.Low16();
 }
 
 bool SwitchAccess::WritePhyRegister(uint8_t phy, uint8_t reg, uint16_t value) {
-  const auto last = WaitNotBusy(kPhyCommand, kPhyBusy, Settle::kSingle);
+  const auto last = WaitNotBusy(kPhyCommand, kPhyBusy);
   if (!last) return false;
+  const uint16_t command = PhyCommand(*last, phy, reg) | kPhyWrite;
   engine_.WriteRegister(kPhyWriteData, value);
-  engine_.WriteRegister(kPhyCommand, PhyCommand(*last, phy, reg) | kPhyWrite);
-  return WaitNotBusy(kPhyCommand, kPhyBusy, Settle::kFresh).has_value();
+  engine_.WriteRegister(kPhyCommand, command);
+  return WaitNotBusy(kPhyCommand, kPhyBusy, Written{command, kPhyShownBits}).has_value();
 }
 
 std::optional<uint16_t> SwitchAccess::EepromIdle() {
   Clock& clock = engine_.GetClock();
   const auto idle = std::exchange(eepromIdle_, std::nullopt);
   if (idle && clock.NowUs() - eepromIdleAtUs_ <= kEepromIdleReuseUs) return idle;
-  return WaitNotBusy(kEepromControl, kEepromBusy, Settle::kSingle);
+  return WaitNotBusy(kEepromControl, kEepromBusy);
 }
 
-std::optional<uint16_t> SwitchAccess::EepromDone(RegisterRead* dataRead) {
-  eepromIdle_ = WaitNotBusy(kEepromControl, kEepromBusy, Settle::kFresh, kEepromData, dataRead);
+std::optional<uint16_t> SwitchAccess::EepromDone(uint16_t command, RegisterRead* dataRead) {
+  eepromIdle_ =
+      WaitNotBusy(kEepromControl, kEepromBusy, Written{command, kEepromShownBits}, kEepromData, dataRead);
   eepromIdleAtUs_ = engine_.GetClock().NowUs();
   return eepromIdle_;
 }
@@ -110,23 +124,25 @@ std::optional<uint16_t> SwitchAccess::EepromDone(RegisterRead* dataRead) {
 std::optional<uint8_t> SwitchAccess::ReadEepromByte(uint16_t addr) {
   const auto last = EepromIdle();
   if (!last) return std::nullopt;
-  engine_.WriteRegister(kEepromControl,
-                        (*last & kEepromKeptBits) | (addr & kEepromAddressBits) | kEepromRead);
+  const auto command =
+      static_cast<uint16_t>((*last & kEepromKeptBits) | (addr & kEepromAddressBits) | kEepromRead);
+  engine_.WriteRegister(kEepromControl, command);
   // The data register, read after the poll that finds the controller idle, holds this command's
   // byte. It does not say which byte it holds, so both are read fresh: an earlier byte's reply must
   // not pass for it, nor the previous command's "not busy" end the wait.
   RegisterRead data;
-  if (!EepromDone(&data) || !data.answered) return std::nullopt;
+  if (!EepromDone(command, &data) || !data.answered) return std::nullopt;
   return static_cast<uint8_t>(data.Low16() >> 8);
 }
 
 bool SwitchAccess::WriteEepromByte(uint16_t addr, uint8_t value) {
   const auto last = EepromIdle();
   if (!last) return false;
+  const auto command = static_cast<uint16_t>((*last & kEepromKeptBits) | (addr & kEepromAddressBits));
   engine_.WriteRegister(kEepromData, value);
-  engine_.WriteRegister(kEepromControl, (*last & kEepromKeptBits) | (addr & kEepromAddressBits));
+  engine_.WriteRegister(kEepromControl, command);
   engine_.GetClock().SleepMs(kEepromWriteMs);
-  return EepromDone().has_value();
+  return EepromDone(command).has_value();
 }
 
 std::optional<bool> SwitchAccess::CheckCommRegBit(uint16_t bit) {

@@ -66,22 +66,27 @@ class SwitchAccess {
   RegisterEngine& Engine() { return engine_; }
 
  private:
-  // After a command, a stale copy of the previous command's "not busy" must not end the wait: such
-  // polls are read fresh.
-  enum class Settle { kSingle, kFresh };
-  // Polls reg until (value & busyBit) == 0; the last value, or none on time-out. With alongRead,
-  // along is read fresh after every poll, in the same exchange, and alongRead holds its last answer.
-  std::optional<uint16_t> WaitNotBusy(uint16_t reg, uint16_t busyBit, Settle settle, uint16_t along = 0,
-                                      RegisterRead* alongRead = nullptr);
-  // One poll of reg read fresh, with along after it when alongRead is given.
-  RegisterRead PollFresh(uint16_t reg, uint16_t busyBit, uint16_t along, RegisterRead* alongRead);
+  // The command just written to a channel's command register, and the bits of it the register
+  // shows back while and after it runs.
+  struct Written {
+    uint16_t command;
+    uint16_t shownBits;
+  };
+  // Polls reg until (value & busyBit) == 0; the last value, or none on time-out. After a command
+  // (written), a stale copy of the previous command's "not busy" must not end the wait: the polls
+  // are read fresh, with along read fresh after each in the same exchange when alongRead is given.
+  std::optional<uint16_t> WaitNotBusy(uint16_t reg, uint16_t busyBit, std::optional<Written> written = {},
+                                      uint16_t along = 0, RegisterRead* alongRead = nullptr);
+  // One poll of reg after written, read fresh, with along after it when alongRead is given.
+  RegisterRead PollFresh(uint16_t reg, uint16_t busyBit, Written written, uint16_t along,
+                         RegisterRead* alongRead);
   // The idle EEPROM control value a command starts from. The poll that ended this program's last
   // command found the controller idle; read just now, it stands for the poll before the next one,
   // which would read the same.
   std::optional<uint16_t> EepromIdle();
   // The poll that ends an EEPROM command; remembers what it found. The data register comes with
   // it when dataRead is given.
-  std::optional<uint16_t> EepromDone(RegisterRead* dataRead = nullptr);
+  std::optional<uint16_t> EepromDone(uint16_t command, RegisterRead* dataRead = nullptr);
   // Polls the identity register until it reads back right, at most 5 s; false on time-out.
   bool WaitForIdentity();
 

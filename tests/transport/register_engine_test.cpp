@@ -171,10 +171,11 @@ TEST_F(RegisterEngineTest, FreshReadTakesNoReplyThatCameBeforeItsFence) {
   uint32_t asked = 0;
   sw.onGet = [&](uint16_t reg, uint32_t value) { return reg == 0x10 ? ++asked : value; };
   const std::vector<uint16_t> regs{0x10};
-  const std::vector<RegisterRead> read = engine.ReadFresh(regs, 0x0207);
+  const std::vector<FencedRead> read = engine.ReadFresh(regs, 0x0207);
   ASSERT_EQ(read.size(), 1u);
-  EXPECT_TRUE(read[0].answered);
-  EXPECT_EQ(read[0].value, 2u) << "the first ask's copy came before the fence's reply";
+  EXPECT_EQ(read[0].first.value, 1u);
+  EXPECT_TRUE(read[0].fresh.answered);
+  EXPECT_EQ(read[0].fresh.value, 2u) << "the first ask's copy came before the fence's reply";
   EXPECT_EQ(sw.gets, 3);
 
   // One lost reply breaks the order: nothing is taken, and nothing asked again.
@@ -182,7 +183,7 @@ TEST_F(RegisterEngineTest, FreshReadTakesNoReplyThatCameBeforeItsFence) {
   rig.clock.SleepMs(1);
   sw.silent.insert(0x0207);
   sw.gets = 0;
-  EXPECT_FALSE(engine.ReadFresh(regs, 0x0207)[0].answered);
+  EXPECT_FALSE(engine.ReadFresh(regs, 0x0207)[0].fresh.answered);
   EXPECT_EQ(sw.gets, 3);
 }
 
