@@ -103,20 +103,23 @@ void Discovery::KeepProvenSwitches() {
   std::vector<uint64_t> kept;
   for (const Mac& mac : proven) kept.push_back(MacNumber(mac));
   std::sort(kept.begin(), kept.end());
-  std::vector<HelloRecord> records;
+  // The records kept, as (first record of their switch, index): the selected switch's first, so
+  // that no other switch's paths crowd them out.
+  std::vector<std::pair<size_t, size_t>> order;
   const auto keep = [&](bool selected) {
-    for (const HelloRecord& r : hellos_)
-      if (records.size() < kMaxHelloRecords && (r.switchMac == selectedMac_) == selected &&
-          std::binary_search(kept.begin(), kept.end(), MacNumber(r.switchMac)))
-        records.push_back(r);
+    for (size_t i = 0; i < hellos_.size() && order.size() < kMaxHelloRecords; ++i) {
+      const Mac& mac = hellos_[i].switchMac;
+      if ((mac == selectedMac_) == selected && std::binary_search(kept.begin(), kept.end(), MacNumber(mac)))
+        order.push_back({*firstOf(mac), i});
+    }
   };
-  // The selected switch's records first, so that no other switch's paths crowd them out.
   keep(true);
   keep(false);
   // Back in arrival order, which is the order the list shows.
-  std::stable_sort(records.begin(), records.end(), [&](const HelloRecord& a, const HelloRecord& b) {
-    return firstOf(a.switchMac) < firstOf(b.switchMac);
-  });
+  std::sort(order.begin(), order.end());
+  std::vector<HelloRecord> records;
+  records.reserve(order.size());
+  for (const auto& [first, i] : order) records.push_back(std::move(hellos_[i]));
   hellos_ = std::move(records);
   helloKeys_.clear();
   for (const HelloRecord& r : hellos_)
