@@ -97,10 +97,11 @@ std::string Joined(const std::vector<std::string>& args) {
 }
 
 void Report(std::ostream* log, const std::string& what, int n, const Action& action, int code, int cleanCode,
-            const std::vector<CellChange>& cells) {
+            const std::vector<CellChange>& cells, const std::string& said = {}) {
   if (!log) return;
   *log << what << " #" << n << " " << Joined(action.args) << ": exit " << code << " (clean " << cleanCode
        << ")";
+  if (!said.empty()) *log << ": " << said;
   for (size_t i = 0; i < cells.size() && i < 4; ++i)
     *log << std::hex << "; " << cells[i].cell << " " << cells[i].before << "->" << cells[i].after
          << " (meant " << cells[i].meant << ")" << std::dec;
@@ -153,7 +154,7 @@ Tally RunScenario(const Scenario& scenario, HostileSide& hostile, const SoakSett
     if (code == clean.exitCode && differences.empty() && sameFile)
       ++tally.completed;
     else if (code && *code != 0)
-      Report(settings.log, "incomplete", n, action, *code, clean.exitCode, {});
+      Report(settings.log, "incomplete", n, action, *code, clean.exitCode, {}, hostile.LastError());
     // What the hostile side wrote is what later imports and burns read, on both sides.
     std::error_code noFile;
     if (code == 0 && writesFile)

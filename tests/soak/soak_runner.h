@@ -22,6 +22,8 @@ class HostileSide {
   virtual const sim::SwitchSetup& Setup() const = 0;
   // Runs one command line; its exit code, or none when it did not end within the time limit.
   virtual std::optional<int> Run(const std::vector<std::string>& args, double& seconds) = 0;
+  // The first line the last command wrote to its error output, where the side keeps it.
+  virtual std::string LastError() const { return {}; }
 };
 
 struct Tally {

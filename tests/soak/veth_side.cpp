@@ -6,6 +6,8 @@
 
 #include <chrono>
 #include <csignal>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <thread>
 
@@ -14,15 +16,23 @@
 namespace velkor::soak {
 
 namespace {
-// Runs argv in the background with its output discarded; the child's id, or -1.
-pid_t Start(const std::vector<std::string>& argv) {
+// Runs argv in the background with its output discarded and its error output in errors; the
+// child's id, or -1.
+pid_t Start(const std::vector<std::string>& argv, const std::string& errors) {
   const pid_t pid = fork();
   if (pid != 0) return pid;
   std::vector<char*> raw;
   for (const std::string& a : argv) raw.push_back(const_cast<char*>(a.c_str()));
   raw.push_back(nullptr);
-  if (freopen("/dev/null", "w", stdout) && freopen("/dev/null", "w", stderr)) execvp(raw[0], raw.data());
+  if (freopen("/dev/null", "w", stdout) && freopen(errors.c_str(), "w", stderr)) execvp(raw[0], raw.data());
   _exit(127);
+}
+
+std::string FirstLine(const std::string& path) {
+  std::ifstream in(path);
+  std::string line;
+  std::getline(in, line);
+  return line;
 }
 }  // namespace
 
@@ -43,7 +53,9 @@ std::optional<int> VethSide::Run(const std::vector<std::string>& args, double& s
   argv.insert(argv.end(), args.begin(), args.end());
   argv.insert(argv.end(), {"--iface", places_.hostIf});
   const auto start = std::chrono::steady_clock::now();
-  const pid_t child = Start(argv);
+  const std::string errors =
+      (std::filesystem::temp_directory_path() / ("velkor-soak-errors-" + std::to_string(getpid()))).string();
+  const pid_t child = Start(argv, errors);
   std::optional<int> code;
   int status = 0;
   for (;;) {
@@ -62,6 +74,8 @@ std::optional<int> VethSide::Run(const std::vector<std::string>& args, double& s
   }
   stop = 1;
   serving.join();
+  lastError_ = FirstLine(errors);
+  std::filesystem::remove(errors);
   return code;
 }
 

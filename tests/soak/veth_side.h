@@ -29,6 +29,7 @@ class VethSide final : public HostileSide {
   sim::EmulatedSwitch& Switch() override { return segment_.Switch(0); }
   const sim::SwitchSetup& Setup() const override { return setup_; }
   std::optional<int> Run(const std::vector<std::string>& args, double& seconds) override;
+  std::string LastError() const override { return lastError_; }
 
  private:
   Places places_;
@@ -36,6 +37,7 @@ class VethSide final : public HostileSide {
   sim::Segment segment_{clock_};
   sim::LiveRunner runner_{segment_, clock_, std::cerr};
   sim::SwitchSetup setup_;
+  std::string lastError_;
 };
 
 }  // namespace velkor::soak
