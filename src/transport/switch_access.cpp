@@ -65,6 +65,17 @@ RegisterRead SwitchAccess::PollFresh(uint16_t reg, uint16_t busyBit, Written wri
   return read.first;
 }
 
+// A fresh exchange takes three frames, or six with along: a poll that most likely reads busy asks for
+// the busy bit alone, and only a reading that may end the wait pays for the exchange.
+RegisterRead SwitchAccess::PollCommand(uint16_t reg, uint16_t busyBit, Written written, uint16_t along,
+                                       RegisterRead* alongRead, bool expectBusy) {
+  if (expectBusy) {
+    const RegisterRead r = engine_.ReadRegister(reg);
+    if (!r.answered || (r.Low16() & busyBit) != 0) return r;
+  }
+  return PollFresh(reg, busyBit, written, along, alongRead);
+}
+
 std::optional<uint16_t> SwitchAccess::WaitNotBusy(uint16_t reg, uint16_t busyBit,
                                                   std::optional<Written> written, uint16_t along,
                                                   RegisterRead* alongRead) {
@@ -72,12 +83,19 @@ std::optional<uint16_t> SwitchAccess::WaitNotBusy(uint16_t reg, uint16_t busyBit
   const uint64_t deadline = clock.NowUs() + kPollLimitMs * 1000;
   // Most commands are done by the first poll; a slow one is polled less and less often.
   uint64_t sleepUs = kFirstPollSleepUs;
-  for (;;) {
+  for (bool first = true;; first = false) {
     RegisterRead r;
-    if (written)
-      r = PollFresh(reg, busyBit, *written, along, alongRead);
-    else
+    if (written) {
+      r = PollCommand(reg, busyBit, *written, along, alongRead, first && slowChannels_.contains(reg));
+      if (first && r.answered) {
+        if (r.Low16() & busyBit)
+          slowChannels_.insert(reg);
+        else
+          slowChannels_.erase(reg);
+      }
+    } else {
       r = engine_.ReadRegister(reg);
+    }
     if (r.answered && (r.Low16() & busyBit) == 0) return r.Low16();
     if (clock.NowUs() >= deadline) return std::nullopt;
     clock.SleepUs(sleepUs);

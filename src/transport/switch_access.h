@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 
 #include "transport/register_engine.h"
 
@@ -77,6 +78,11 @@ class SwitchAccess {
   // are read fresh, with along read fresh after each in the same exchange when alongRead is given.
   std::optional<uint16_t> WaitNotBusy(uint16_t reg, uint16_t busyBit, std::optional<Written> written = {},
                                       uint16_t along = 0, RegisterRead* alongRead = nullptr);
+  // One poll of reg after written. When it is expected to read busy, it first asks for the busy bit
+  // alone; a reading that may end the wait is read fresh, with along after it when alongRead is
+  // given.
+  RegisterRead PollCommand(uint16_t reg, uint16_t busyBit, Written written, uint16_t along,
+                           RegisterRead* alongRead, bool expectBusy);
   // One poll of reg after written, read fresh, with along after it when alongRead is given.
   RegisterRead PollFresh(uint16_t reg, uint16_t busyBit, Written written, uint16_t along,
                          RegisterRead* alongRead);
@@ -94,6 +100,9 @@ class SwitchAccess {
   BusyIndicator& busy_;
   std::optional<uint16_t> eepromIdle_;
   uint64_t eepromIdleAtUs_ = 0;
+  // Command registers whose last command still read busy at its first poll: the next one most
+  // likely will too.
+  std::set<uint16_t> slowChannels_;
 };
 
 }  // namespace velkor

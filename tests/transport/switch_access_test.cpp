@@ -69,6 +69,21 @@ TEST_F(SwitchAccessTest, BusyBitIsPolledAtOnceAndThenAfterShortSleeps) {
   EXPECT_LT(rig.clock.NowUs() - start, 1'500u) << "three busy polls cost well under one 3 ms sleep";
 }
 
+TEST_F(SwitchAccessTest, AfterASlowCommandTheFirstPollAsksForTheBusyBitAloneButOnlyAFreshPollEndsTheWait) {
+  for (uint16_t a = 1; a <= 4; ++a) sw.eeprom[a] = static_cast<uint8_t>(0x10 * a);
+  ASSERT_EQ(rig.access.ReadEepromByte(1), 0x10);  // still busy at its first poll
+  int gets = sw.gets;
+  ASSERT_EQ(rig.access.ReadEepromByte(2), 0x20);
+  EXPECT_EQ(sw.gets - gets, 1 + 6) << "the busy bit alone, then one fresh exchange with the data";
+  sw.busyPolls = 0;
+  gets = sw.gets;
+  ASSERT_EQ(rig.access.ReadEepromByte(3), 0x30);
+  EXPECT_EQ(sw.gets - gets, 1 + 6) << "an idle lone reading may be a stale copy: the fresh exchange decides";
+  gets = sw.gets;
+  ASSERT_EQ(rig.access.ReadEepromByte(4), 0x40);
+  EXPECT_EQ(sw.gets - gets, 6) << "done at its first poll: the next command is polled fresh at once";
+}
+
 TEST_F(SwitchAccessTest, BusyBitThatNeverClearsFailsWithinAboutASecond) {
   sw.busyForever = true;
   const uint64_t start = rig.clock.NowUs();
