@@ -10,10 +10,9 @@ namespace {
 constexpr size_t kChannelBufferFrames = 8192;
 }  // namespace
 
-// A frame as the channels that take it queue it: one copy of its bytes, however many take it.
 struct MemoryWire::QueuedFrame {
   uint64_t atUs = 0;
-  std::shared_ptr<const std::vector<uint8_t>> bytes;
+  std::vector<uint8_t> bytes;
 };
 
 class MemoryWire::Channel final : public CaptureChannel {
@@ -28,7 +27,7 @@ class MemoryWire::Channel final : public CaptureChannel {
   // dropped, and later ones are never queued.
   int SetFilter(const FrameFilter& filter) override {
     filter_ = filter;
-    std::erase_if(queue_, [&](const QueuedFrame& f) { return !filter_->Matches(*f.bytes); });
+    std::erase_if(queue_, [&](const QueuedFrame& f) { return !filter_->Matches(f.bytes); });
     return 0;
   }
 
@@ -56,15 +55,15 @@ class MemoryWire::Channel final : public CaptureChannel {
     return queue_.size() < kChannelBufferFrames && (!filter_ || filter_->Matches(frame));
   }
 
-  void Receive(const QueuedFrame& frame) {
+  void Receive(QueuedFrame frame) {
     // Frames mostly come in the order they arrive: no search for those.
     if (queue_.empty() || queue_.back().atUs <= frame.atUs) {
-      queue_.push_back(frame);
+      queue_.push_back(std::move(frame));
       return;
     }
     auto at = std::upper_bound(queue_.begin(), queue_.end(), frame.atUs,
                                [](uint64_t t, const QueuedFrame& f) { return t < f.atUs; });
-    queue_.insert(at, frame);
+    queue_.insert(at, std::move(frame));
   }
 
  private:
@@ -73,7 +72,7 @@ class MemoryWire::Channel final : public CaptureChannel {
     while (!queue_.empty() && queue_.front().atUs <= now) {
       const QueuedFrame frame = std::move(queue_.front());
       queue_.pop_front();
-      sink(*frame.bytes);
+      sink(frame.bytes);
       ++delivered;
     }
     return delivered;
@@ -175,12 +174,14 @@ void MemoryWire::Transmit(Device& device, std::span<const uint8_t> frame) {
 }
 
 void MemoryWire::Deliver(Device& device, TimedFrame frame) {
-  std::shared_ptr<const std::vector<uint8_t>> bytes;
+  // A frame mostly has one taker: it gets the bytes themselves, and only the others get copies.
+  Channel* previous = nullptr;
   for (Channel* c : device.channels) {
-    if (!c->Accepts(bytes ? *bytes : frame.bytes)) continue;
-    if (!bytes) bytes = std::make_shared<const std::vector<uint8_t>>(std::move(frame.bytes));
-    c->Receive({frame.atUs, bytes});
+    if (!c->Accepts(frame.bytes)) continue;
+    if (previous) previous->Receive({frame.atUs, frame.bytes});
+    previous = c;
   }
+  if (previous) previous->Receive({frame.atUs, std::move(frame.bytes)});
 }
 
 void MemoryWire::Detach(Channel* channel) {

@@ -23,6 +23,7 @@ void Discovery::Discover() {
   std::vector<DiscoveredSwitch> previous = std::move(switches_);
   hellos_.clear();
   helloKeys_.clear();
+  helloKeyMemory_.release();
   switches_.clear();
   CaptureChannel* send = link_.SendChannel();
   CaptureChannel* listen = link_.DiscoveryChannel();

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory_resource>
 #include <optional>
 #include <set>
 #include <string>
@@ -111,7 +112,10 @@ class Discovery {
   static HelloKey KeyOf(const Mac& sw, const Mac& peer, uint8_t localPort, uint8_t peerPort);
 
   std::vector<HelloRecord> hellos_;
-  std::set<HelloKey> helloKeys_;
+  // A flood brings thousands of keys: their tree's nodes come from a few growing blocks, given
+  // back at each discovery, rather than from an allocation apiece.
+  std::pmr::monotonic_buffer_resource helloKeyMemory_;
+  std::pmr::set<HelloKey> helloKeys_{&helloKeyMemory_};
   std::vector<DiscoveredSwitch> switches_;
   size_t selected_ = 0;
   Mac selectedMac_{};
