@@ -11,13 +11,14 @@ static std::string LowerHex(const Mac& m) {
 }
 
 std::string FrameFilter::ToBpf() const {
+  if (passesNothing) return "len = 0";
   if (src)
     return "(len = 64 or len = 60) and ether src " + LowerHex(*src) + " and ether dst " + LowerHex(dst);
   return "(len = 64 or len = 60) and ether dst " + LowerHex(dst);
 }
 
 bool FrameFilter::Matches(std::span<const uint8_t> frame) const {
-  if (frame.size() != 60 && frame.size() != 64) return false;
+  if (passesNothing || (frame.size() != 60 && frame.size() != 64)) return false;
   if (!std::equal(dst.begin(), dst.end(), frame.begin())) return false;
   return !src || std::equal(src->begin(), src->end(), frame.begin() + 6);
 }

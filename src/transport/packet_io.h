@@ -15,10 +15,14 @@ namespace velkor {
 inline constexpr int kLinkTypeEthernet = 1;  // DLT_EN10MB
 
 // The only filters the system installs: "(len = 64 or len = 60) and ether dst D", optionally
-// "and ether src S". Kept structured so the in-memory wire applies exactly what pcap compiles.
+// "and ether src S", and "len = 0" for the handle that only sends. Kept structured so the in-memory
+// wire applies exactly what pcap compiles.
 struct FrameFilter {
   Mac dst{};
   std::optional<Mac> src;
+  bool passesNothing = false;
+
+  static FrameFilter Nothing() { return {{}, std::nullopt, true}; }
 
   std::string ToBpf() const;
   bool Matches(std::span<const uint8_t> frame) const;

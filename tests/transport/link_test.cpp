@@ -79,6 +79,21 @@ TEST_F(LinkTest, OpenChannelsFailures) {
   EXPECT_EQ(link.SetRegisterFilter(kMac), -1);
 }
 
+TEST_F(LinkTest, TheSendingChannelQueuesNothingItWouldNeverRead) {
+  wire.AddDevice({"eth0"}, kMac, nullptr);
+  link.EnumerateAdapters();
+  ASSERT_EQ(link.OpenChannels(0), 0);
+  std::vector<uint8_t> frame(60, 0);
+  std::copy(kMac.begin(), kMac.end(), frame.begin());
+  wire.Inject("eth0", {0, frame});
+  int sent = 0, heard = 0;
+  link.SendChannel()->DispatchPending([&](std::span<const uint8_t>) { ++sent; });
+  link.DiscoveryChannel()->DispatchPending([&](std::span<const uint8_t>) { ++heard; });
+  EXPECT_EQ(sent, 0);
+  EXPECT_EQ(heard, 1);
+  EXPECT_EQ(FrameFilter::Nothing().ToBpf(), "len = 0");
+}
+
 TEST(FrameFilter, TextsAndMatchingAgree) {
   const Mac host{0x02, 0, 0, 0, 0, 0x0A};
   const Mac sw{0x00, 0xE0, 0x4C, 0xAB, 0xCD, 0xEF};
