@@ -153,14 +153,31 @@ std::optional<uint8_t> SwitchAccess::ReadEepromByte(uint16_t addr) {
   return static_cast<uint8_t>(data.Low16() >> 8);
 }
 
+std::optional<uint16_t> SwitchAccess::PollWhileRunning(uint16_t reg, uint16_t busyBit, Written written,
+                                                       uint64_t untilUs) {
+  Clock& clock = engine_.GetClock();
+  for (uint64_t sleepUs = kFirstPollSleepUs;; sleepUs *= 2) {
+    const RegisterRead r = PollCommand(reg, busyBit, written, 0, nullptr, true);
+    if (r.answered && (r.Low16() & busyBit) == 0) return r.Low16();
+    if (clock.NowUs() + sleepUs >= untilUs) return std::nullopt;
+    clock.SleepUs(sleepUs);
+  }
+}
+
 bool SwitchAccess::WriteEepromByte(uint16_t addr, uint8_t value) {
   const auto last = EepromIdle();
   if (!last) return false;
   const auto command = static_cast<uint16_t>((*last & kEepromKeptBits) | (addr & kEepromAddressBits));
   engine_.WriteRegister(kEepromData, value);
   engine_.WriteRegister(kEepromControl, command);
-  engine_.GetClock().SleepMs(kEepromWriteMs);
-  return EepromDone(command).has_value();
+  Clock& clock = engine_.GetClock();
+  const uint64_t cycleEndUs = clock.NowUs() + kEepromWriteMs * 1000;
+  // Polled while the EEPROM writes, a controller that is done before the cycle ends costs no round
+  // trip after it; the EEPROM still gets its whole cycle before the next command.
+  eepromIdle_ = PollWhileRunning(kEepromControl, kEepromBusy, Written{command, kEepromShownBits}, cycleEndUs);
+  eepromIdleAtUs_ = clock.NowUs();
+  if (const uint64_t now = clock.NowUs(); now < cycleEndUs) clock.SleepUs(cycleEndUs - now);
+  return eepromIdle_.has_value() || EepromDone(command).has_value();
 }
 
 std::optional<bool> SwitchAccess::CheckCommRegBit(uint16_t bit) {

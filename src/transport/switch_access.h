@@ -40,7 +40,7 @@ class SwitchAccess {
   static constexpr uint16_t kPhyWriteData = 0x0501;
   static constexpr uint16_t kPhyReadData = 0x0502;
   static constexpr uint16_t kMailbox = 0x0006;
-  static constexpr uint64_t kFirstPollSleepUs = 20;
+  static constexpr uint64_t kFirstPollSleepUs = 5;
   static constexpr uint64_t kPollIntervalMs = 3;  // the longest sleep between polls
   static constexpr uint64_t kPollLimitMs = 1000;
 
@@ -83,6 +83,9 @@ class SwitchAccess {
   // given.
   RegisterRead PollCommand(uint16_t reg, uint16_t busyBit, Written written, uint16_t along,
                            RegisterRead* alongRead, bool expectBusy);
+  // Polls reg while written is known to run, until untilUs: each poll first asks for the busy bit
+  // alone. The idle value once a fresh poll finds the command done; none when the time is up first.
+  std::optional<uint16_t> PollWhileRunning(uint16_t reg, uint16_t busyBit, Written written, uint64_t untilUs);
   // One poll of reg after written, read fresh, with along after it when alongRead is given.
   RegisterRead PollFresh(uint16_t reg, uint16_t busyBit, Written written, uint16_t along,
                          RegisterRead* alongRead);

@@ -84,6 +84,19 @@ TEST_F(SwitchAccessTest, AfterASlowCommandTheFirstPollAsksForTheBusyBitAloneButO
   EXPECT_EQ(sw.gets - gets, 6) << "done at its first poll: the next command is polled fresh at once";
 }
 
+TEST_F(SwitchAccessTest, AWriteIsPolledWhileTheEepromWritesAndStillGetsItsWholeCycle) {
+  ASSERT_TRUE(rig.access.ReadEepromByte(6));  // the controller is known idle: the write starts at once
+  uint64_t start = rig.clock.NowUs();
+  ASSERT_TRUE(rig.access.WriteEepromByte(7, 0x5A));
+  EXPECT_EQ(sw.eeprom[7], 0x5A);
+  EXPECT_EQ(rig.clock.NowUs() - start, 5'000u) << "done within the cycle: nothing asked after it";
+  sw.busyPolls = 40;  // busy past the cycle's end
+  start = rig.clock.NowUs();
+  ASSERT_TRUE(rig.access.WriteEepromByte(8, 0xA5));
+  EXPECT_EQ(sw.eeprom[8], 0xA5);
+  EXPECT_GT(rig.clock.NowUs() - start, 5'000u);
+}
+
 TEST_F(SwitchAccessTest, BusyBitThatNeverClearsFailsWithinAboutASecond) {
   sw.busyForever = true;
   const uint64_t start = rig.clock.NowUs();
