@@ -152,7 +152,7 @@ int StatsUnit(CommandContext& c) {
   }
   batch.Flush();
 
-  ReadBack(engine, [&] {
+  const Outcome verified = ReadBack(engine, [&] {
     batch.Read(StatisticsRegisters::kUnits, layout.PortSlots());
     for (size_t row : *rows) {
       const auto back = batch.Unit(*counter, layout.ChipPortOfRow(row));
@@ -160,6 +160,8 @@ int StatsUnit(CommandContext& c) {
     }
     return Outcome::kDone;
   });
+  // A read-back the fence could not decide may be a stale copy: it says nothing of what the port counts.
+  if (verified == Outcome::kNoAnswer) return SwitchLost(c, "the check of the units written");
   std::vector<Record> records;
   for (size_t i = 0; i < rows->size(); ++i) {
     const std::string port = PanelName(layout, (*rows)[i]);

@@ -149,5 +149,21 @@ TEST_F(StatisticsCommandsTest, StatsUnitWritesSharedRegistersOnceAndVerifies) {
   EXPECT_EQ(Run({"stats-unit", "3", "both", "frames"}), kExitUsage);
 }
 
+TEST_F(StatisticsCommandsTest, StatsUnitWhoseReadBackCannotBeCheckedAgainSaysTheSwitchWasLost) {
+  ASSERT_EQ(Run({"stats-unit", "3", "rx", "frames"}), kExitOk);
+  const uint64_t getsPerRun = Agent().Frames().gets;
+  Agent().ClearHistory();
+  // The same run back to bytes: its read-back (port 3's third get) takes a stale copy of the
+  // register, and the fence read that should decide it gets no answer.
+  Agent().Faults().Add({.kind = sim::FaultKind::kStale,
+                        .target = sim::FaultTarget::kGet,
+                        .from = 3,
+                        .count = 1,
+                        .reg = uint16_t{0x0701}});
+  Agent().Faults().Add(
+      {.target = sim::FaultTarget::kGet, .from = getsPerRun + 1, .count = RegisterEngine::kAsksPerRead});
+  EXPECT_EQ(Run({"stats-unit", "3", "rx", "bytes"}), kExitSwitchLost) << err.str();
+}
+
 }  // namespace
 }  // namespace velkor::cli
