@@ -60,10 +60,11 @@ start_capture() {
   wait_for_line "$WORK_DIR/tshark.log" "Capturing on" "tshark did not start capturing"
 }
 
-# Waits up to 10 s for a background program to log a line, failing with its log otherwise.
+# Waits up to 30 s for a background program to log a line, failing with its log otherwise. tshark
+# loads every dissector before it captures: on a loaded machine that alone took over 10 s.
 wait_for_line() {
   local i
-  for i in $(seq 100); do
+  for i in $(seq 300); do
     grep -q "$2" "$1" && return 0
     sleep 0.1
   done
