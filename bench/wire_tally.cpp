@@ -24,7 +24,9 @@ class WireTally::Channel final : public CaptureChannel {
     if (sent == 0) tally_.Record(frame);
     return sent;
   }
-  int Dispatch(const FrameSink& sink) override { return inner_->Dispatch(sink); }
+  int DispatchWithin(const FrameSink& sink, uint64_t waitUs) override {
+    return inner_->DispatchWithin(sink, waitUs);
+  }
   void DispatchPending(const FrameSink& sink) override { inner_->DispatchPending(sink); }
   std::unique_ptr<CaptureChannel> TakeInner() { return std::move(inner_); }
 

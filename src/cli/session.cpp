@@ -79,7 +79,8 @@ void CtlSession::Discover(const std::optional<Mac>& wanted) {
       if (!wanted || discovery.Switch(i)->mac == *wanted) return true;
     return false;
   };
-  for (int hello = 0; hello < kHellosPerLogin && (hello == 0 || !found()); ++hello) discovery.Discover();
+  for (int hello = 0; hello < kHellosPerLogin && (hello == 0 || !found()); ++hello)
+    discovery.Discover(wanted);
 }
 
 int CtlSession::SelectSwitch(const std::optional<std::string>& mac) {

@@ -36,11 +36,11 @@ class MemoryWire::Channel final : public CaptureChannel {
     return 0;
   }
 
-  int Dispatch(const FrameSink& sink) override {
+  int DispatchWithin(const FrameSink& sink, uint64_t waitUs) override {
     Clock& clock = wire_.clock_;
     uint64_t now = clock.NowUs();
     if (!HasArrived(now)) {
-      const uint64_t deadline = now + static_cast<uint64_t>(params_.readTimeoutMs) * 1000;
+      const uint64_t deadline = now + std::min(static_cast<uint64_t>(params_.readTimeoutMs) * 1000, waitUs);
       const uint64_t first = FirstArrival();
       const uint64_t wake = std::min(first, deadline);
       if (wake > now) clock.SleepUs(wake - now);

@@ -19,7 +19,7 @@ Discovery::HelloKey Discovery::KeyOf(const Mac& sw, const Mac& peer, uint8_t loc
   return {MacNumber(sw) << 16 | uint64_t{localPort} << 8 | peerPort, MacNumber(peer)};
 }
 
-void Discovery::Discover() {
+void Discovery::Discover(std::optional<Mac> awaited) {
   std::vector<DiscoveredSwitch> previous = std::move(switches_);
   hellos_.clear();
   helloKeys_.clear();
@@ -32,9 +32,14 @@ void Discovery::Discover() {
     // would fill the capture buffer and crowd out the hello replies.
     listen->DiscardPending();
     send->Send(BuildHello(link_.AdapterMac()));
-    clock_.SleepMs(40);
     const FrameSink collect = [this](std::span<const uint8_t> frame) { CollectHello(frame); };
-    listen->Dispatch(collect);
+    awaited_ = awaited;
+    awaitedHeard_ = false;
+    if (awaited)
+      AwaitHello(*listen, collect);
+    else
+      clock_.SleepMs(kHelloWindowMs);
+    if (!awaitedHeard_) listen->Dispatch(collect);
     // A flood can outgrow one read; what is already buffered is read without waiting.
     listen->DispatchPending(collect);
     KeepProvenSwitches();
@@ -68,6 +73,18 @@ void Discovery::CollectHello(std::span<const uint8_t> frame) {
   r.helloWord = h.helloWord;
   r.modelWord = h.modelWord;
   hellos_.push_back(std::move(r));
+  if (awaited_ && h.switchMac == *awaited_) awaitedHeard_ = true;
+}
+
+void Discovery::AwaitHello(CaptureChannel& listen, const FrameSink& collect) {
+  const uint64_t endUs = clock_.NowUs() + kHelloWindowMs * 1000;
+  for (uint64_t now = clock_.NowUs(); !awaitedHeard_ && now < endUs; now = clock_.NowUs()) {
+    if (listen.DispatchWithin(collect, endUs - now) < 0) {
+      // A read that fails at once must not spin: the rest of the window is slept instead.
+      clock_.SleepUs(endUs - now);
+      return;
+    }
+  }
 }
 
 void Discovery::KeepProvenSwitches() {

@@ -60,7 +60,9 @@ class Discovery {
  public:
   Discovery(Link& link, Clock& clock) : link_(link), clock_(clock) {}
 
-  void Discover();
+  // Broadcasts a hello and records the replies of its window. With awaited, the window ends as soon
+  // as that switch has answered: a login that names its switch needs no other answer.
+  void Discover(std::optional<Mac> awaited = std::nullopt);
   size_t HelloRecordCount() const { return hellos_.size(); }
   size_t SwitchCount() const { return switches_.size(); }
   const HelloRecord* Hello(size_t i) const { return i < hellos_.size() ? &hellos_[i] : nullptr; }
@@ -97,6 +99,8 @@ class Discovery {
   void CollectHello(std::span<const uint8_t> frame);
 
  private:
+  static constexpr uint64_t kHelloWindowMs = 40;
+  void AwaitHello(CaptureChannel& listen, const FrameSink& collect);
   void Merge();
   // With more candidates than the tables hold, keeps the hello records of the switches that prove
   // to be switches (and of the selected one), in their order of arrival, up to the tables' size.
@@ -117,6 +121,8 @@ class Discovery {
   std::pmr::monotonic_buffer_resource helloKeyMemory_;
   std::pmr::set<HelloKey> helloKeys_{&helloKeyMemory_};
   std::vector<DiscoveredSwitch> switches_;
+  std::optional<Mac> awaited_;
+  bool awaitedHeard_ = false;
   size_t selected_ = 0;
   Mac selectedMac_{};
   std::function<void()> onLostSwitch_;

@@ -48,7 +48,9 @@ class CaptureChannel {
   virtual int Send(std::span<const uint8_t> frame) = 0;
   // One read: waits at most the read time-out for the first frame, then hands every buffered
   // frame to sink. Returns the number delivered, or -1 on error.
-  virtual int Dispatch(const FrameSink& sink) = 0;
+  int Dispatch(const FrameSink& sink) { return DispatchWithin(sink, UINT64_MAX); }
+  // Dispatch that waits at most waitUs, when that is shorter than the read time-out.
+  virtual int DispatchWithin(const FrameSink& sink, uint64_t waitUs) = 0;
   // Hands every frame already buffered to sink, without waiting.
   virtual void DispatchPending(const FrameSink& sink) = 0;
   void DiscardPending() {

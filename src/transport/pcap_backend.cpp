@@ -44,12 +44,15 @@ class PcapChannel final : public CaptureChannel {
     return pcap_sendpacket(handle_, frame.data(), static_cast<int>(frame.size())) == 0 ? 0 : -1;
   }
 
-  int Dispatch(const FrameSink& sink) override {
+  int DispatchWithin(const FrameSink& sink, uint64_t waitUs) override {
     const int ready = DispatchBuffered(sink);
     if (ready != 0) return ready;
     // A time-out of 0 keeps the library's meaning: wait for the first frame.
+    if (readTimeoutMs_ > 0) waitUs = std::min(waitUs, static_cast<uint64_t>(readTimeoutMs_) * 1000);
+    const timespec limit{static_cast<time_t>(waitUs / 1'000'000),
+                         static_cast<long>(waitUs % 1'000'000 * 1000)};
     pollfd wait{fd_, POLLIN, 0};
-    if (poll(&wait, 1, readTimeoutMs_ > 0 ? readTimeoutMs_ : -1) < 0) return -1;
+    if (ppoll(&wait, 1, waitUs == UINT64_MAX ? nullptr : &limit, nullptr) < 0) return -1;
     return DispatchBuffered(sink);
   }
 

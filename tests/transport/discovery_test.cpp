@@ -87,6 +87,23 @@ TEST_F(DiscoveryTest, RepliesForOtherHostsAndLateRepliesAreNotRecorded) {
   EXPECT_EQ(rig.discovery.SwitchCount(), 0u);
 }
 
+TEST_F(DiscoveryTest, AnAwaitedSwitchEndsTheWindowWithItsHelloAndOnlyThen) {
+  Arrive(Hello({SwitchMac(2)}), 500);
+  Arrive(Hello({SwitchMac(1)}), 3000);
+  Arrive(Hello({SwitchMac(3)}), 20000);
+  const uint64_t start = rig.clock.NowUs();
+  rig.discovery.Discover(SwitchMac(1));
+  EXPECT_EQ(rig.clock.NowUs() - start, 3000u);
+  ASSERT_EQ(rig.discovery.SwitchCount(), 2u) << "what came before it is kept";
+  EXPECT_EQ(rig.discovery.Switch(1)->mac, SwitchMac(1));
+
+  Arrive(Hello({SwitchMac(4)}), rig.clock.NowUs() + 45000);
+  const uint64_t second = rig.clock.NowUs();
+  rig.discovery.Discover(SwitchMac(5));
+  EXPECT_GE(rig.clock.NowUs() - second, 40000u) << "a switch that does not answer costs the whole window";
+  EXPECT_EQ(rig.discovery.SwitchCount(), 2u) << "and the read after it, as without one awaited";
+}
+
 TEST_F(DiscoveryTest, IdentificationAndSelectionFollowTheSwitchAcrossRediscovery) {
   Arrive(Hello({SwitchMac(1)}));
   Arrive(Hello({SwitchMac(2)}));
