@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <ctime>
 
+#include "transport/linux_netdev.h"
+
 namespace velkor::sim {
 
 namespace {
@@ -63,6 +65,7 @@ bool LiveRunner::Open(const std::string& iface) {
     errors_ << iface << ": cannot wait on this interface\n";
     return false;
   }
+  IgnoreOutgoingFrames(fd_);
   return true;
 }
 

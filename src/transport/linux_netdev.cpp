@@ -44,4 +44,9 @@ std::optional<Mac> PacketAddressMac(const sockaddr* address) {
   return mac;
 }
 
+void IgnoreOutgoingFrames(int packetSocket) {
+  const int on = 1;
+  setsockopt(packetSocket, SOL_PACKET, PACKET_IGNORE_OUTGOING, &on, sizeof on);
+}
+
 }  // namespace velkor

@@ -15,5 +15,8 @@ bool IsEthernetDevice(const std::string& sysfsNet, const std::string& device);
 std::optional<Mac> SysfsMac(const std::string& sysfsNet, const std::string& device);
 // The hardware address of an AF_PACKET (sockaddr_ll) address; none for other families or lengths.
 std::optional<Mac> PacketAddressMac(const sockaddr* address);
+// Makes the kernel stop handing the host's own outgoing frames to a packet socket that only reads
+// what others send; where it cannot, they still come and are refused as before.
+void IgnoreOutgoingFrames(int packetSocket);
 
 }  // namespace velkor

@@ -147,6 +147,7 @@ std::unique_ptr<CaptureChannel> PcapBackend::Open(const std::string& device, con
     pcap_close(handle);
     return nullptr;
   }
+  IgnoreOutgoingFrames(pcap_get_selectable_fd(handle));
   return std::make_unique<PcapChannel>(handle, params.readTimeoutMs);
 }
 
