@@ -13,6 +13,8 @@ start_capture
 expect_exit 5 in_host "$ctl" discover --json
 [ "$OUT" = '{"error": {"code": 5, "message": "no switch answered"}}' ] || fail "discover printed '$OUT'"
 expect_exit 5 in_host "$ctl" get 0x0207
+# Awaiting a named switch, each hello's window still ends when nothing has come.
+expect_exit 5 in_host "$ctl" get 0x0207 --switch 02:00:00:00:00:99
 expect_exit 3 in_host "$ctl" get 0x0207 --iface velkor-none
 expect_exit 0 in_host "$ctl" adapters --json
 echo "$OUT" | grep -q "\"name\": \"$HOST_IF\"" || fail "adapters lists no $HOST_IF: $OUT"
@@ -21,8 +23,8 @@ stop_capture
 
 src="eth.src == $HOST_MAC"
 hello="eth.dst == ff:ff:ff:ff:ff:ff && $src && rrcp.opcode == 0 && rrcp.reply == 0 && rrcp.authkey == 0x5c3a"
-# discover and get each say hello three times before they give up on the segment.
-[ "$(count_frames "$hello && frame.len == 60")" -eq 6 ] || fail "expected six 60-byte hellos"
+# discover and each get say hello three times before they give up on the segment.
+[ "$(count_frames "$hello && frame.len == 60")" -eq 9 ] || fail "expected nine 60-byte hellos"
 [ "$(count_frames "$src && !($hello)")" -eq 0 ] || fail "something else than hellos was sent"
 
 # Without capture rights the adapter cannot be opened, and the reason is told apart.
